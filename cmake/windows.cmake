@@ -1,0 +1,29 @@
+# Settings shared by every Windows target.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+
+# Unicode build against msvcrt.dll. Note that libstdc++ switches the MinGW C99 printf family on
+# (%s of a wide format takes an 8-bit string there); code that formats wide text with %s calls
+# msvcrt's own functions (_vsnwprintf, _snwprintf, __ms_fwprintf).
+add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601
+                        _WIN32_IE=0x0700 NOMINMAX)
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+# No MinGW runtime DLLs to ship: libgcc, libstdc++ and winpthread are linked into every module.
+add_link_options(-static)
+
+set(ZC_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh.in ${CMAKE_BINARY_DIR}/wine-prefix.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+# Each subsystem folder adds its sources to the library through this.
+define_property(GLOBAL PROPERTY ZC_LIBRARY_SOURCES BRIEF_DOCS "ZetoCom.dll sources" FULL_DOCS "ZetoCom.dll sources")
+function(zc_library_sources)
+  foreach(src IN LISTS ARGN)
+    get_filename_component(abs ${src} ABSOLUTE)
+    set_property(GLOBAL APPEND PROPERTY ZC_LIBRARY_SOURCES ${abs})
+  endforeach()
+endfunction()

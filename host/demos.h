@@ -1,0 +1,4 @@
+// One demonstration per subsystem; each prints what the library gives and returns false on failure.
+#pragma once
+
+bool DemoErrors();

@@ -1,0 +1,40 @@
+# Shared by the entry scripts: where things are, and the quiet install of what is missing.
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_WIN="$ROOT/build/windows"
+BUILD_NATIVE="$ROOT/build/native"
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+PACKAGES="cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 mingw-w64 wine wine64 googletest locales"
+
+install_missing() {
+  missing=""
+  for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  done
+  if [ -n "$missing" ]; then
+    echo "installing:$missing"
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  fi
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
+}
+
+build_windows() {
+  cmake -S "$ROOT" -B "$BUILD_WIN" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD_WIN" -j "$JOBS" -- --no-print-directory | grep -E "error|warning:|Error" || true
+  test "${PIPESTATUS[0]}" -eq 0
+}
+
+build_native() {
+  cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_C_COMPILER=clang >/dev/null
+  cmake --build "$BUILD_NATIVE" -j "$JOBS" -- --no-print-directory | grep -E "error|warning:|Error" || true
+  test "${PIPESTATUS[0]}" -eq 0
+}
