@@ -28,13 +28,13 @@ install_missing() {
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD_WIN" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_WIN" -j "$JOBS" -- --no-print-directory | grep -E "error|warning:|Error" || true
+  cmake --build "$BUILD_WIN" -j "$JOBS" -- --no-print-directory | grep -E ': (error|warning):|\*\*\*' || true
   test "${PIPESTATUS[0]}" -eq 0
 }
 
 build_native() {
   cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_C_COMPILER=clang >/dev/null
-  cmake --build "$BUILD_NATIVE" -j "$JOBS" -- --no-print-directory | grep -E "error|warning:|Error" || true
+  cmake --build "$BUILD_NATIVE" -j "$JOBS" -- --no-print-directory | grep -E ': (error|warning):|\*\*\*' || true
   test "${PIPESTATUS[0]}" -eq 0
 }
