@@ -25,16 +25,24 @@ install_missing() {
   fi
 }
 
+# Runs a build; shows only its diagnostics (everything when it fails); returns its status.
+quiet_build() {
+  local log status=0
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || status=$?
+  if [ "$status" -eq 0 ]; then grep -E ': (error|warning):' "$log" || true; else cat "$log"; fi
+  rm -f "$log"
+  return "$status"
+}
+
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD_WIN" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_WIN" -j "$JOBS" -- --no-print-directory | grep -E ': (error|warning):|\*\*\*' || true
-  test "${PIPESTATUS[0]}" -eq 0
+  quiet_build cmake --build "$BUILD_WIN" -j "$JOBS"
 }
 
 build_native() {
   cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_C_COMPILER=clang >/dev/null
-  cmake --build "$BUILD_NATIVE" -j "$JOBS" -- --no-print-directory | grep -E ': (error|warning):|\*\*\*' || true
-  test "${PIPESTATUS[0]}" -eq 0
+  quiet_build cmake --build "$BUILD_NATIVE" -j "$JOBS"
 }
