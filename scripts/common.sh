@@ -15,7 +15,7 @@ install_missing() {
     echo "installing:$missing"
     SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing >/dev/null
   fi
   if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
     SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
