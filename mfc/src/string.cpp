@@ -300,31 +300,20 @@ void CString::SetLength(int nLength) {
     m_pszData[nLength] = L'\0';
 }
 
-CString operator+(const CString& a, const CString& b) {
-    CString r(a);
-    r += b;
-    return r;
+namespace {
+template <class A, class B>
+CString Concat(const A& a, const B& b) {
+    CString result(a);
+    result += b;
+    return result;
 }
-CString operator+(const CString& a, LPCWSTR b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-CString operator+(LPCWSTR a, const CString& b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-CString operator+(const CString& a, wchar_t b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-CString operator+(wchar_t a, const CString& b) {
-    CString r(a);
-    r += b;
-    return r;
-}
+}  // namespace
+
+CString operator+(const CString& a, const CString& b) { return Concat(a, b); }
+CString operator+(const CString& a, LPCWSTR b) { return Concat(a, b); }
+CString operator+(LPCWSTR a, const CString& b) { return Concat(a, b); }
+CString operator+(const CString& a, wchar_t b) { return Concat(a, b); }
+CString operator+(wchar_t a, const CString& b) { return Concat(a, b); }
 
 bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
 bool operator==(const CString& a, LPCWSTR b) { return a.Compare(b) == 0; }
