@@ -1,0 +1,33 @@
+// In-place path surgery and path inspection, each a thin wrapper over the shell's light-weight
+// path utilities. Buffers changed in place hold MAX_PATH units.
+#include <ZetoCom.h>
+
+#include <shlwapi.h>
+
+BOOL Cm_CheckUNC(LPCWSTR path) {
+    return PathIsUNCW(path) ? TRUE : FALSE;
+}
+
+LPWSTR Cm_PathAddBackslash(LPWSTR path) {
+    return PathAddBackslashW(path);
+}
+
+void Cm_StripPath(LPWSTR path) {
+    PathStripPathW(path);
+}
+
+BOOL Cm_RemoveFileSpec(LPWSTR path) {
+    return PathRemoveFileSpecW(path) ? TRUE : FALSE;
+}
+
+void Cm_RemoveExtension(LPWSTR path) {
+    PathRemoveExtensionW(path);
+}
+
+LPWSTR Cm_GetExtension(LPCWSTR path) {
+    return PathFindExtensionW(path);
+}
+
+LPWSTR Cm_GetFileName(LPCWSTR path) {
+    return PathFindFileNameW(path);
+}
