@@ -9,6 +9,9 @@ BOOL Cm_CheckUNC(LPCWSTR path) {
 }
 
 LPWSTR Cm_PathAddBackslash(LPWSTR path) {
+    // Some shlwapi versions still append to a path of MAX_PATH - 1 characters, writing the NUL
+    // one unit past the buffer: such a path is refused here, as the documented function does.
+    if (!path || lstrlenW(path) >= MAX_PATH - 1) return nullptr;
     return PathAddBackslashW(path);
 }
 

@@ -1,0 +1,155 @@
+// The folder-browse dialog as the user meets it: a watcher thread finds the real dialog on the
+// test thread, reads its texts and confirms or cancels it.
+#include <ZetoCom.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "scratch_folder.h"
+
+namespace {
+
+const wchar_t kDefaultPrompt[] = L"\xFF8C\xFF6B\xFF99\xFF80\xFF9E\x3092\x9078\x3093\x3067\x304F\x3060\x3055\x3044";
+
+struct SeenDialog {
+    bool found = false;
+    std::vector<std::wstring> texts;  // the dialog's own and all its children's texts
+    bool Shows(const std::wstring& text) const {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+};
+
+// Watches the constructing thread for the browse dialog and presses one button on it.
+class BrowseDialogWatcher {
+public:
+    explicit BrowseDialogWatcher(int button) : m_threadId(GetCurrentThreadId()), m_button(button) {
+        m_thread = CreateThread(nullptr, 0, &BrowseDialogWatcher::Run, this, 0, nullptr);
+    }
+    ~BrowseDialogWatcher() { Finish(); }
+    BrowseDialogWatcher(const BrowseDialogWatcher&) = delete;
+    BrowseDialogWatcher& operator=(const BrowseDialogWatcher&) = delete;
+
+    SeenDialog Finish() {
+        if (m_thread) {
+            WaitForSingleObject(m_thread, INFINITE);
+            CloseHandle(m_thread);
+            m_thread = nullptr;
+        }
+        return m_seen;
+    }
+
+private:
+    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
+        wchar_t cls[16] = L"";
+        GetClassNameW(hwnd, cls, 16);
+        if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    static BOOL CALLBACK Collect(HWND child, LPARAM texts) {
+        wchar_t text[1024] = L"";
+        GetWindowTextW(child, text, 1024);
+        if (text[0]) reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(text);
+        return TRUE;
+    }
+    static DWORD WINAPI Run(void* self) {
+        auto* watcher = static_cast<BrowseDialogWatcher*>(self);
+        for (int tries = 0; tries < 1000; ++tries) {  // up to ten seconds
+            HWND dialog = nullptr;
+            EnumThreadWindows(watcher->m_threadId, FindDialog, reinterpret_cast<LPARAM>(&dialog));
+            if (dialog) {
+                Sleep(200);  // let the selection and its status text settle
+                watcher->m_seen.found = true;
+                Collect(dialog, reinterpret_cast<LPARAM>(&watcher->m_seen.texts));
+                EnumChildWindows(dialog, Collect, reinterpret_cast<LPARAM>(&watcher->m_seen.texts));
+                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(watcher->m_button, BN_CLICKED), 0);
+                return 0;
+            }
+            Sleep(10);
+        }
+        return 0;
+    }
+
+    DWORD m_threadId;
+    int m_button;
+    HANDLE m_thread = nullptr;
+    SeenDialog m_seen;
+};
+
+// The new dialog style needs a single-threaded apartment on the calling thread.
+class BrowseTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
+    void TearDown() override { CoUninitialize(); }
+};
+
+std::wstring Documents() {
+    wchar_t path[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, path);
+    return path;
+}
+
+std::wstring g_callbackData;
+int g_initializedCalls = 0;
+
+int CALLBACK RecordingCallback(HWND, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED) {
+        ++g_initializedCalls;
+        g_callbackData = data ? reinterpret_cast<const wchar_t*>(data) : L"(null)";
+    }
+    return 0;
+}
+
+TEST_F(BrowseTest, DefaultPromptAndDocumentsFolderThenCancel) {
+    BrowseDialogWatcher watcher(IDCANCEL);
+    CString chosen = Cm_SelectedFolder(nullptr, CString(), CString(), 0);
+    SeenDialog seen = watcher.Finish();
+    ASSERT_TRUE(seen.found) << "no browse dialog appeared";
+    EXPECT_TRUE(seen.Shows(kDefaultPrompt));
+    EXPECT_TRUE(seen.Shows(Documents())) << "the documents folder is not shown as the selection";
+    EXPECT_TRUE(chosen.IsEmpty());
+}
+
+// A folder right below the system drive's root, which the dialog's tree reaches through
+// Computer and C:.
+class DriveFolder {
+public:
+    DriveFolder() {
+        wchar_t name[64];
+        wsprintfW(name, L"C:\\zc-browse-%lu", GetCurrentProcessId());
+        m_path = name;
+        CreateDirectoryW(m_path.c_str(), nullptr);
+    }
+    ~DriveFolder() { RemoveDirectoryW(m_path.c_str()); }
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    std::wstring m_path;
+};
+
+TEST_F(BrowseTest, GivenPromptAndInitialFolderConfirmed) {
+    DriveFolder folder;
+    BrowseDialogWatcher watcher(IDOK);
+    CString chosen = Cm_SelectedFolder(nullptr, CString(L"\x51FA\x529B\x5148"), CString(folder.Path().c_str()), 0);
+    SeenDialog seen = watcher.Finish();
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.Shows(L"\x51FA\x529B\x5148"));
+    EXPECT_FALSE(seen.Shows(kDefaultPrompt));
+    EXPECT_TRUE(seen.Shows(folder.Path())) << "the status text does not show the selected folder";
+    EXPECT_STREQ(chosen.GetString(), folder.Path().c_str());
+}
+
+TEST_F(BrowseTest, CallerCallbackReceivesTheDocumentsFolder) {
+    g_callbackData.clear();
+    g_initializedCalls = 0;
+    BrowseDialogWatcher watcher(IDCANCEL);
+    CString chosen = Cm_SelectedFolder(nullptr, CString(L"x"), CString(), reinterpret_cast<LONG_PTR>(&RecordingCallback));
+    ASSERT_TRUE(watcher.Finish().found);
+    EXPECT_EQ(g_initializedCalls, 1);
+    EXPECT_EQ(g_callbackData, Documents() + L"\\");
+    EXPECT_TRUE(chosen.IsEmpty());
+}
+
+}  // namespace
