@@ -1,4 +1,5 @@
-// ANSI (the calling thread's code page) to UTF-16 and back; results from operator new.
+// ANSI (the calling thread's code page) to UTF-16 and back. The results come from the global
+// operator new, and the caller releases them with the global operator delete.
 #include <ZetoCom.h>
 
 #include <cstring>
@@ -7,10 +8,10 @@
 
 wchar_t* Cm_ToUnicode(const char* text) {
     int n = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
-    auto* buffer = new (std::nothrow) wchar_t[n + 1];
+    auto* buffer = static_cast<wchar_t*>(::operator new((n + 1) * sizeof(wchar_t), std::nothrow));
     if (!buffer) return nullptr;
     if (!MultiByteToWideChar(CP_THREAD_ACP, 0, text, static_cast<int>(strlen(text)) + 1, buffer, n)) {
-        delete[] buffer;
+        ::operator delete(buffer);
         return nullptr;
     }
     return buffer;
@@ -18,11 +19,11 @@ wchar_t* Cm_ToUnicode(const char* text) {
 
 char* Cm_FromUnicode(const wchar_t* text) {
     int m = WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    auto* buffer = new (std::nothrow) char[m];
+    auto* buffer = static_cast<char*>(::operator new(m, std::nothrow));
     if (!buffer) return nullptr;
     if (!WideCharToMultiByte(CP_THREAD_ACP, 0, text, static_cast<int>(wcslen(text)) + 1, buffer, m, nullptr,
                              nullptr)) {
-        delete[] buffer;
+        ::operator delete(buffer);
         return nullptr;
     }
     return buffer;
