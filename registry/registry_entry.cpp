@@ -1,0 +1,72 @@
+// CRegistry's primitives: one value set, read, tested or deleted per call, by root and key path.
+#include <ZetoCom.h>
+
+#include <cwchar>
+
+#include "registry_key.h"
+
+int CRegistry::SetEntry(int root, CString path, CString text) {
+    HKEY rootKey = zc::RootKey(root);
+    if (!rootKey) return 0;
+    CString key, name;
+    SplitKeyName(path, key, name);
+
+    zc::RegKey handle;
+    if (!zc::OpenOrCreateForWrite(rootKey, key, handle)) return 0;
+    const DWORD bytes = static_cast<DWORD>(text.GetLength() + 1) * sizeof(wchar_t);
+    const LONG result = RegSetValueExW(handle.Get(), name, 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(text.GetString()), bytes);
+    handle.Close();
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
+
+int CRegistry::SetEntry(int root, CString path, long number) {
+    CString text;
+    text.Format(L"%ld", number);
+    return SetEntry(root, path, text);
+}
+
+int CRegistry::GetEntry(int root, const CString& path, CString& text) {
+    HKEY rootKey = zc::RootKey(root);
+    if (!rootKey) return 0;
+    CString key, name;
+    SplitKeyName(path, key, name);
+
+    zc::RegKey handle;
+    if (RegOpenKeyExW(rootKey, key, 0, zc::kReadAccess, handle.Receive()) != ERROR_SUCCESS) return 0;
+    zc::ValueData data;
+    const LONG result = zc::QueryValue(handle.Get(), name, data);
+    handle.Close();
+    if (result != ERROR_SUCCESS) return 0;
+    return ConvertToString(data.bytes, data.type, text);
+}
+
+int CRegistry::GetEntry(int root, const CString& path, long& number) {
+    CString text;
+    if (!GetEntry(root, path, text)) return 0;
+    number = _wtol(text);
+    return 1;
+}
+
+int CRegistry::HasKey(int root, const CString& path) {
+    HKEY rootKey = zc::RootKey(root);
+    if (!rootKey) return 0;
+    CString key, name;
+    SplitKeyName(path, key, name);
+
+    zc::RegKey handle;
+    return RegOpenKeyExW(rootKey, key, 0, zc::kReadAccess, handle.Receive()) == ERROR_SUCCESS ? 1 : 0;
+}
+
+int CRegistry::DeleteEntry(int root, const CString& path) {
+    HKEY rootKey = zc::RootKey(root);
+    if (!rootKey) return 0;
+    CString key, name;
+    SplitKeyName(path, key, name);
+
+    zc::RegKey handle;
+    if (!zc::OpenOrCreateForWrite(rootKey, key, handle)) return 0;
+    const LONG result = RegDeleteValueW(handle.Get(), name);
+    handle.Close();
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
