@@ -2,3 +2,4 @@
 #pragma once
 
 bool DemoErrors();
+bool DemoFiles();

@@ -219,3 +219,43 @@ TEST(SpecialFolders, AnUnknownNumberLeavesTheBuffer) {
 }
 
 }  // namespace
+
+namespace {
+
+// The value of a fresh kernel handle: handles are given from the lowest free slot, so every
+// handle left open by the calls under test pushes it up.
+uintptr_t FreshHandleValue() {
+    HANDLE probe = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    CloseHandle(probe);
+    return reinterpret_cast<uintptr_t>(probe);
+}
+
+// Every function is run once to load what it loads, then many times: nothing may pile up.
+TEST(Leaks, RepeatedCallsKeepNoHandles) {
+    ScratchFolder scratch;
+    std::wstring file = scratch.WriteFile(L"a.txt", "abc");
+    std::string link = Ansi(scratch / L"a.lnk");
+    std::string ansiFile = Ansi(file);
+    auto round = [&] {
+        Cm_GetFileSize(file.c_str());
+        Cm_GetFileSize((scratch / L"missing").c_str());
+        CStringList list;
+        Cm_FileSearch(scratch.Path().c_str(), L"*.*", &list, TRUE);
+        DWORD files = 0, folders = 0;
+        __int64 bytes = 0;
+        Cm_SearchFolder(CString(scratch.Path().c_str()), &files, &folders, &bytes);
+        Cm_CreateLinkFile(file.c_str(), link.c_str(), L"", L"", L"", true);
+        DestroyIcon(Cm_GetFileIcon2(ansiFile.c_str()));
+        DestroyIcon(Cm_GetFileIcon(file.c_str(), SHGFI_SMALLICON));
+        wchar_t buffer[MAX_PATH];
+        Cm_GetMyDocument(buffer);
+        Cm_GetSpecialFolder(CSIDL_PERSONAL, buffer);
+        Cm_GetDispFreeSpace(file.c_str());
+    };
+    round();
+    uintptr_t handle = FreshHandleValue();
+    for (int i = 0; i < 30; ++i) round();
+    EXPECT_LE(FreshHandleValue(), handle + 4 * sizeof(HANDLE)) << "handles were left open";
+}
+
+}  // namespace
