@@ -47,10 +47,9 @@ LPITEMIDLIST Cm_GetItemIDList(LPCSTR path) {
     if (!MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path, -1, name, MAX_PATH)) name[MAX_PATH - 1] = L'\0';
     ULONG eaten = 0, attributes = 0;
     LPITEMIDLIST item = nullptr;
-    if (desktop->ParseDisplayName(nullptr, nullptr, name, &eaten, &item, &attributes) != S_OK) {
-        // A failed parse may still have produced a list; the caller gets none, so none is kept.
-        if (item) CoTaskMemFree(item);
-        return nullptr;
-    }
-    return item;
+    if (desktop->ParseDisplayName(nullptr, nullptr, name, &eaten, &item, &attributes) == S_OK) return item;
+    // A parse that did not give S_OK may still have produced a list; the caller gets none.
+    zc::ShellAllocator allocator;
+    allocator.Free(item);
+    return nullptr;
 }
