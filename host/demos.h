@@ -3,3 +3,5 @@
 
 bool DemoErrors();
 bool DemoFiles();
+bool DemoRegistry();
+bool DemoVersion();
