@@ -26,6 +26,8 @@ int CRegistry::SplitKeyName(const CString& path, CString& key, CString& name) {
 }
 
 int CRegistry::ConvertToString(const unsigned char* const data, unsigned long type, CString& text) {
+    // No data at all is treated like a type without text.
+    if (!data) type = REG_NONE;
     switch (type) {
     case REG_SZ:
     case REG_EXPAND_SZ:

@@ -265,10 +265,16 @@ TEST(OsInfoSystem, SnapshotOfTheRunningSystem) {
     COsInfo os;
     EXPECT_EQ(os.GetPlatform(), VER_PLATFORM_WIN32_NT);
     EXPECT_EQ(os.GetBuildNum(), int(os.m_osvi.dwBuildNumber));
-    // Wine's default, Windows 10, is a later NT: not classified and named "Windows ".
-    if (os.GetMajorVer() >= 7) {
+    // Wine 8's default prefix reports Windows 7 (6.1 workstation, Service Pack 1).
+    const std::wstring name = os.GetName(nullptr).GetString();
+    if (os.GetMajorVer() == 6 && os.m_osvi.wProductType == VER_NT_WORKSTATION) {
+        EXPECT_EQ(os.GetKind(), 9);
+        EXPECT_EQ(name.rfind(L"Windows Vista ", 0), 0u);
+    } else if (os.GetMajorVer() >= 7) {
         EXPECT_EQ(os.GetKind(), 0);
-        EXPECT_EQ(std::wstring(os.GetName(nullptr).GetString()), L"Windows ");
+        EXPECT_EQ(name, L"Windows ");
+    } else {
+        ADD_FAILURE() << "unexpected default version " << os.GetMajorVer() << "." << os.GetMinorVer();
     }
 }
 

@@ -70,6 +70,14 @@ TEST(RegistryConvert, NumbersAndTypesWithoutText) {
     }
 }
 
+TEST(RegistryConvert, NoDataGivesNoText) {
+    for (DWORD type : {REG_SZ, REG_DWORD, REG_BINARY}) {
+        CString text(L"old");
+        EXPECT_EQ(CRegistry::ConvertToString(nullptr, type, text), 0);
+        EXPECT_EQ(text, L"Can't convert to string");
+    }
+}
+
 class RegistryEntry : public RegistryTest {};
 
 TEST_F(RegistryEntry, NumbersAreStoredAsDecimalText) {
