@@ -128,6 +128,23 @@ TEST(FileTimes, SetThenReadBack) {
     EXPECT_EQ(static_cast<__int64>(ticks.QuadPart / 10000000ULL) - 11644473600LL, modification);
 }
 
+TEST(FileTimes, ATimeBeyond2038IsRefusedNotWrapped) {
+    ScratchFolder scratch;
+    std::wstring path = scratch.WriteFile(L"future.txt", "x");
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    // 2040-01-01 00:00:00 UTC in 100 ns ticks since 1601.
+    ULARGE_INTEGER ticks;
+    ticks.QuadPart = (2208988800ULL + 11644473600ULL) * 10000000ULL;
+    FILETIME future = {ticks.LowPart, ticks.HighPart};
+    ASSERT_TRUE(SetFileTime(file, nullptr, &future, &future));
+    CloseHandle(file);
+    struct _stat32i64 info = {};
+    EXPECT_FALSE(Cm_GetFileInfo(path.c_str(), &info));
+    EXPECT_EQ(Cm_GetFileLtTime(path.c_str()), 0);
+}
+
 TEST(FileTimes, FolderInfoAndMissingFiles) {
     ScratchFolder scratch;
     struct _stat32i64 info = {};
