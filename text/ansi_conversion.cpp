@@ -7,6 +7,7 @@
 #include <new>
 
 wchar_t* Cm_ToUnicode(const char* text) {
+    if (!text) return nullptr;
     int n = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
     auto* buffer = static_cast<wchar_t*>(::operator new((n + 1) * sizeof(wchar_t), std::nothrow));
     if (!buffer) return nullptr;
@@ -18,6 +19,7 @@ wchar_t* Cm_ToUnicode(const char* text) {
 }
 
 char* Cm_FromUnicode(const wchar_t* text) {
+    if (!text) return nullptr;
     int m = WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
     auto* buffer = static_cast<char*>(::operator new(m, std::nothrow));
     if (!buffer) return nullptr;

@@ -1,0 +1,171 @@
+// Shift_JIS byte kinds and the conversions between Shift_JIS and JIS (ISO-2022-JP style escapes).
+#include "sjis_bytes.h"
+#include "text_api.h"
+
+#include <cstring>
+
+namespace {
+
+using zc::sjis::IsKana;
+using zc::sjis::IsLead;
+
+constexpr unsigned char kEsc = 0x1B;
+// The geta mark, written for a pair of the user-defined area, which has no JIS code.
+constexpr unsigned kGeta = 0x222E;
+
+constexpr bool IsTrail(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+constexpr bool IsJisByte(unsigned char b) { return b >= 0x21 && b <= 0x7E; }
+
+// The JIS X 0208 code of a Shift_JIS pair; 0 when the second byte is not a trail byte.
+constexpr unsigned SjisPairToJis(unsigned s1, unsigned s2) {
+    if (!IsTrail(static_cast<unsigned char>(s2))) return 0;
+    if (s1 >= 0xF0) return kGeta;
+    unsigned r = s1 <= 0x9F ? s1 - 0x81 : s1 - 0xC1;
+    if (s2 >= 0x9F) return ((2 * r + 0x22) << 8) | (s2 - 0x7E);
+    return ((2 * r + 0x21) << 8) | (s2 <= 0x7E ? s2 - 0x1F : s2 - 0x20);
+}
+
+// The Shift_JIS code of a JIS X 0208 pair; 0 unless both bytes lie in 0x21-0x7E.
+constexpr unsigned JisPairToSjis(unsigned j1, unsigned j2) {
+    if (!IsJisByte(static_cast<unsigned char>(j1)) || !IsJisByte(static_cast<unsigned char>(j2))) return 0;
+    unsigned s1 = (j1 + 1) / 2 + (j1 <= 0x5E ? 0x70 : 0xB0);
+    unsigned s2 = (j1 & 1) ? (j2 <= 0x5F ? j2 + 0x1F : j2 + 0x20) : j2 + 0x7E;
+    return (s1 << 8) | s2;
+}
+
+static_assert(SjisPairToJis(0x82, 0xA0) == 0x2422, "hiragana a");
+static_assert(JisPairToSjis(0x24, 0x22) == 0x82A0, "hiragana a");
+static_assert(SjisPairToJis(0x82, 0x20) == 0, "no trail byte");
+
+inline unsigned char* PutPair(unsigned char* d, unsigned code) {
+    d[0] = static_cast<unsigned char>(code >> 8);
+    d[1] = static_cast<unsigned char>(code);
+    return d + 2;
+}
+
+inline unsigned char* PutEscape(unsigned char* d, unsigned char a, unsigned char b) {
+    d[0] = kEsc;
+    d[1] = a;
+    d[2] = b;
+    return d + 3;
+}
+
+}  // namespace
+
+int Cm_CheckKanjiCode(const unsigned char* text, int pos, unsigned short* kind) {
+    if (!text || pos < 1) return 0;
+    std::size_t n = std::strlen(reinterpret_cast<const char*>(text));
+    if (n < static_cast<std::size_t>(pos)) return 0;
+    // Walk character by character up to the position; a pair's second byte lies within the text
+    // whenever the position does, because the position is at most the length.
+    std::size_t target = static_cast<std::size_t>(pos) - 1;
+    std::size_t i = 0;
+    while (true) {
+        if (zc::sjis::StartsPair(text[i])) {
+            if (target == i || target == i + 1) {
+                if (kind) *kind = target == i ? zc::sjis::kLead : zc::sjis::kTrail;
+                return 1;
+            }
+            i += 2;
+        } else {
+            if (target == i) {
+                if (kind) *kind = zc::sjis::kSingle;
+                return 1;
+            }
+            ++i;
+        }
+    }
+}
+
+void Cm_SJisToJis(const unsigned char* src, unsigned char* dst) {
+    if (!dst) return;
+    unsigned char* d = dst;
+    if (src) {
+        bool kanji = false;
+        bool kana = false;
+        const unsigned char* s = src;
+        for (;;) {
+            unsigned char b = *s;
+            if (b < 0x80 && b != '\r' && b != 0) {
+                *d++ = b;
+                ++s;
+            } else if (IsLead(b)) {
+                if (s[1] == 0) {  // a lead byte cut by the terminator: dropped
+                    if (kanji) d = PutEscape(d, '(', 'B');
+                    break;
+                }
+                if (!kanji) d = PutEscape(d, '$', 'B');
+                kanji = true;
+                d = PutPair(d, SjisPairToJis(b, s[1]));
+                s += 2;
+                if (!IsLead(*s)) {
+                    d = PutEscape(d, '(', 'B');
+                    kanji = false;
+                }
+            } else if (b == '\r') {
+                *d++ = '\n';
+                if (s[1] == 0) break;  // the CR of an unfinished CR LF ends the text
+                s += 2;
+            } else if (b == 0) {
+                break;
+            } else if (IsKana(b)) {
+                if (!kana) d = PutEscape(d, '(', 'I');
+                kana = true;
+                *d++ = static_cast<unsigned char>(b - 0x80);
+                ++s;
+                if (!IsKana(*s)) {
+                    d = PutEscape(d, '(', 'B');
+                    kana = false;
+                }
+            } else {
+                *d++ = b;
+                ++s;
+            }
+        }
+    }
+    *d = 0;
+}
+
+void Cm_JisToSJis(const unsigned char* src, unsigned char* dst) {
+    if (!dst) return;
+    unsigned char* d = dst;
+    if (src) {
+        bool kanji = false;
+        bool kana = false;
+        const unsigned char* s = src;
+        for (;;) {
+            unsigned char b = *s;
+            if (b == kEsc) {
+                if (s[1] == '$' && s[2] == 'B') {
+                    kanji = true;
+                    s += 3;
+                    continue;
+                }
+                if (s[1] == '(' && (s[2] == 'B' || s[2] == 'I')) {
+                    if (s[2] == 'B') kanji = false;
+                    kana = s[2] == 'I';
+                    s += 3;
+                    continue;
+                }
+            }
+            if (kanji && IsJisByte(b)) {
+                if (s[1] == 0) break;  // half a pair before the terminator: dropped
+                d = PutPair(d, JisPairToSjis(b, s[1]));
+                s += 2;
+            } else if (kana && b >= 0x21 && b <= 0x5F) {
+                *d++ = static_cast<unsigned char>(b + 0x80);
+                ++s;
+            } else if (b == '\n' && (s == src || s[-1] != '\r')) {
+                *d++ = '\r';
+                *d++ = '\n';
+                ++s;
+            } else if (b == 0) {
+                break;
+            } else {
+                *d++ = b;
+                ++s;
+            }
+        }
+    }
+    *d = 0;
+}
