@@ -8,6 +8,8 @@
 
 #if defined(_WIN32) && defined(ZETOCOM_BUILD)
 #define ZC_TEXT_API extern "C" __declspec(dllexport)
+#elif defined(_WIN32)
+#define ZC_TEXT_API extern "C" __declspec(dllimport)
 #else
 #define ZC_TEXT_API extern "C"
 #endif
