@@ -5,3 +5,4 @@ bool DemoErrors();
 bool DemoFiles();
 bool DemoRegistry();
 bool DemoVersion();
+bool DemoText();
