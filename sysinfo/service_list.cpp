@@ -1,0 +1,39 @@
+// The Win32 services of the local machine with their status, in one malloc block.
+#include <ZetoCom.h>
+
+#include <cstdlib>
+
+namespace {
+
+class ServiceManager {
+public:
+    ServiceManager() : m_handle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE)) {}
+    ~ServiceManager() {
+        if (m_handle) CloseServiceHandle(m_handle);
+    }
+    ServiceManager(const ServiceManager&) = delete;
+    ServiceManager& operator=(const ServiceManager&) = delete;
+    SC_HANDLE Get() const { return m_handle; }
+
+private:
+    SC_HANDLE m_handle;
+};
+
+}  // namespace
+
+ENUM_SERVICE_STATUSW* Cm_GetServiceEnum(DWORD* pdwCount) {
+    DWORD ignored = 0;
+    DWORD* count = pdwCount ? pdwCount : &ignored;
+    *count = 0;
+    ServiceManager manager;
+    if (!manager.Get()) return nullptr;
+    DWORD needed = 0;
+    // A size query that fails for any reason but a small buffer leaves nothing to allocate.
+    if (EnumServicesStatusW(manager.Get(), SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, count, nullptr) ||
+        GetLastError() != ERROR_MORE_DATA || needed == 0)
+        return nullptr;
+    auto* block = static_cast<ENUM_SERVICE_STATUSW*>(malloc(needed));
+    if (block)
+        EnumServicesStatusW(manager.Get(), SERVICE_WIN32, SERVICE_STATE_ALL, block, needed, &needed, count, nullptr);
+    return block;
+}
