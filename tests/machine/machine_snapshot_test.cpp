@@ -1,0 +1,114 @@
+// Services, processes, volumes and interfaces from the real system under Wine.
+#include <ZetoCom.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cstring_print.h"
+#include "message_box_watcher.h"
+#include "scratch_folder.h"
+
+namespace {
+
+int CountOf(CStringList& list, LPCWSTR name) {
+    int n = 0;
+    for (POSITION at = list.GetHeadPosition(); at;)
+        if (list.GetNext(at).CompareNoCase(name) == 0) ++n;
+    return n;
+}
+
+// A copy of this test program, started suspended under a name of its own and killed at the end.
+class ChildProcess {
+public:
+    ChildProcess(const ScratchFolder& folder, const std::wstring& name) {
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring path = folder / name;
+        CopyFileW(self, path.c_str(), FALSE);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                                  &startup, &info_);
+    }
+    ~ChildProcess() {
+        if (!started_) return;
+        TerminateProcess(info_.hProcess, 0);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    bool Started() const { return started_; }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+    bool started_ = false;
+};
+
+TEST(ProcessList, FindsAChildByNameAndAppends) {
+    ScratchFolder folder;
+    ChildProcess first(folder, L"zc_probe_child.exe");
+    ChildProcess second(folder, L"zc_probe_child2.exe");
+    ASSERT_TRUE(first.Started());
+    CStringList list;
+    list.AddTail(CString(L"kept"));
+    MessageBoxWatcher watcher;
+    ASSERT_EQ(Cm_GetProcessList(&list), 1);
+    EXPECT_FALSE(watcher.Finish().found) << "a normal walk shows nothing";
+    EXPECT_EQ(list.GetHead(), CString(L"kept")) << "the list is not cleared";
+    EXPECT_EQ(CountOf(list, L"zc_probe_child.exe"), 1);
+    EXPECT_EQ(CountOf(list, L"machine_tests.exe"), 1) << "names without their paths";
+    INT_PTR once = list.GetCount();
+    ASSERT_EQ(Cm_GetProcessList(&list), 1);
+    EXPECT_EQ(CountOf(list, L"zc_probe_child.exe"), 2) << "a second walk appends every name again";
+    EXPECT_GE(list.GetCount(), 2 * once - 1 - 2);
+}
+
+TEST(ServiceList, AllWin32ServicesInOneFreeableBlock) {
+    DWORD count = 12345;
+    ENUM_SERVICE_STATUSW* services = Cm_GetServiceEnum(&count);
+    ASSERT_NE(services, nullptr);
+    ASSERT_GT(count, 0u);
+    bool sawRunning = false;
+    for (DWORD i = 0; i < count; ++i) {
+        ASSERT_NE(services[i].lpServiceName, nullptr);
+        EXPECT_NE(services[i].lpServiceName[0], L'\0');
+        EXPECT_NE(services[i].ServiceStatus.dwServiceType & SERVICE_WIN32, 0u) << i;
+        sawRunning = sawRunning || services[i].ServiceStatus.dwCurrentState == SERVICE_RUNNING;
+    }
+    EXPECT_TRUE(sawRunning) << "active services are listed too";
+    free(services);
+}
+
+TEST(VolumeInfo, SystemDriveAsTheSystemDescribesItAndZerosForNone) {
+    wchar_t label[1024], fileSystem[1024];
+    DWORD serial = 0, component = 0, flags = 0;
+    ASSERT_TRUE(GetVolumeInformationW(L"C:\\", label, 1024, &serial, &component, &flags, fileSystem, 1024));
+    CmVolumeInfo info = Cm_GetVolumeInfo(L"C:\\");
+    EXPECT_STREQ(info.szVolumeName, label);
+    EXPECT_STREQ(info.szFileSystemName, fileSystem);
+    EXPECT_EQ(info.dwVolumeSerialNumber, serial);
+    EXPECT_EQ(info.dwMaximumComponentLength, component);
+    EXPECT_EQ(info.dwFileSystemFlags, flags);
+    EXPECT_GT(info.dwMaximumComponentLength, 0u);
+
+    CmVolumeInfo none = Cm_GetVolumeInfo(L"Q:\\no such volume\\");
+    EXPECT_EQ(none.szVolumeName[0], L'\0');
+    EXPECT_EQ(none.szFileSystemName[0], L'\0');
+    EXPECT_EQ(none.dwVolumeSerialNumber, 0u);
+    EXPECT_EQ(none.dwFileSystemFlags, 0u);
+}
+
+TEST(InterfaceTable, SortedTableInAMallocBlock) {
+    MIB_IFTABLE* table = nullptr;
+    ASSERT_EQ(Cm_GetIfTable(&table), 1);
+    ASSERT_NE(table, nullptr);
+    ASSERT_GE(table->dwNumEntries, 1u) << "the loopback interface at least";
+    for (DWORD i = 1; i < table->dwNumEntries; ++i) EXPECT_LT(table->table[i - 1].dwIndex, table->table[i].dwIndex);
+    ULONG size = 0;
+    GetIfTable(nullptr, &size, TRUE);
+    EXPECT_GE(_msize(table), size);
+    free(table);
+    EXPECT_EQ(Cm_GetIfTable(nullptr), 0);
+}
+
+}  // namespace

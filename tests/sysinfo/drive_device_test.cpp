@@ -1,0 +1,140 @@
+// Device names behind drive letters, from mount records and Enum keys that each test writes into
+// Wine's real registry and removes again.
+#include <ZetoCom.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cstring_print.h"
+
+namespace {
+
+const wchar_t kMounts[] = L"SYSTEM\\MountedDevices";
+const wchar_t kEnum[] = L"SYSTEM\\CurrentControlSet\\Enum\\";
+
+class DriveDeviceTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        HKEY mounts;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMounts, 0, KEY_SET_VALUE, &mounts) == ERROR_SUCCESS) {
+            for (const std::wstring& name : m_records) RegDeleteValueW(mounts, name.c_str());
+            RegCloseKey(mounts);
+        }
+        for (auto it = m_links.rbegin(); it != m_links.rend(); ++it) DeleteLink(*it);
+        for (auto it = m_keys.rbegin(); it != m_keys.rend(); ++it)
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str()), RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
+    }
+
+    // The mount record of a drive letter: UTF-16 text without a terminator, as binary data.
+    void Mount(wchar_t letter, const std::wstring& record) {
+        std::wstring name = std::wstring(L"\\DosDevices\\") + letter + L":";
+        m_records.push_back(name);
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kMounts, name.c_str(), REG_BINARY, record.data(),
+                                  static_cast<DWORD>(record.size() * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+
+    // A text value in an Enum key (created, and removed with its top key after the test).
+    void EnumValue(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
+        std::wstring top = path.substr(0, path.find(L'\\'));
+        if (std::find(m_keys.begin(), m_keys.end(), top) == m_keys.end()) m_keys.push_back(top);
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), name.c_str(), REG_SZ, text.c_str(),
+                                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+
+    // A device key that enumerates but cannot be opened: a link to a key that does not exist.
+    bool BrokenDeviceKey(const std::wstring& path) {
+        HKEY link;
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, nullptr,
+                            REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, &link,
+                            nullptr) != ERROR_SUCCESS)
+            return false;
+        m_links.push_back(path);
+        const wchar_t target[] = L"\\Registry\\Machine\\Software\\ZetoComNoSuchKey";
+        LONG set = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                                  sizeof target - sizeof(wchar_t));
+        RegCloseKey(link);
+        HKEY probe;
+        bool opens = RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS;
+        if (opens) RegCloseKey(probe);
+        return set == ERROR_SUCCESS && !opens;
+    }
+
+    static void DeleteLink(const std::wstring& path) {
+        using NtDeleteKey = LONG(WINAPI*)(HANDLE);
+        auto erase = reinterpret_cast<NtDeleteKey>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+        HKEY link;
+        if (erase && RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), REG_OPTION_OPEN_LINK, DELETE, &link) ==
+                         ERROR_SUCCESS) {
+            erase(link);
+            RegCloseKey(link);
+        }
+    }
+
+    std::vector<std::wstring> m_records, m_keys, m_links;
+};
+
+TEST_F(DriveDeviceTest, PlainDeviceGivesItsFriendlyNameOrDescription) {
+    Mount(L'P', L"\\??\\ZCTEST#Disk&Ven_Zeto&Prod_P#0001&0#{53f56307-b6bf-11d0-94f2-00a0c91efb8b}");
+    EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_P\\0001&0", L"FriendlyName", L"Zeto P Disk");
+    EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_P\\0001&0", L"DeviceDesc", L"Disk drive");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto P Disk"));
+
+    Mount(L'R', L"\\??\\ZCTEST#Disk&Ven_Zeto&Prod_R#0002&0#{x}");
+    EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_R\\0002&0", L"DeviceDesc", L"Disk drive R");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'R' - L'A'), CString(L"Disk drive R"));
+}
+
+TEST_F(DriveDeviceTest, RecordsThatNameNoDevice) {
+    Mount(L'P', L"DMIO:ID:\x1234\x5678");
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'P' - L'A').IsEmpty()) << "no '#'";
+    Mount(L'R', L"\\??\\ZCTEST#Nowhere#1#{x}");
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'R' - L'A').IsEmpty()) << "no Enum key";
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'W' - L'A').IsEmpty()) << "no record";
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(-1).IsEmpty());
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(26).IsEmpty());
+}
+
+TEST_F(DriveDeviceTest, SlashInPlaceOfTheSecondBackslashIsTheSecondAttempt) {
+    Mount(L'P', L"\\??\\ZCTEST#Dev_S#inst#{x}");
+    EnumValue(L"ZCTEST\\Dev_S/inst", L"FriendlyName", L"Found with a slash");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Found with a slash"));
+}
+
+TEST_F(DriveDeviceTest, UsbVolumeNamesItsStorageDeviceByParentIdPrefix) {
+    Mount(L'P', L"\\??\\ZCVOL#Volume#7&1a2b3c&0&RM#{x}");
+    EnumValue(L"ZCVOL\\Volume\\7&1a2b3c&0&RM", L"Class", L"Volume");
+    EnumValue(L"ZCVOL\\Volume\\7&1a2b3c&0&RM", L"FriendlyName", L"Generic volume");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoA\\A1", L"ParentIdPrefix", L"7&1A2B3C&0");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoA\\A1", L"FriendlyName", L"Wrong case");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Generic volume")) << "the prefix is case-sensitive";
+
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoB\\B1", L"ParentIdPrefix", L"7&1a2b3c&0");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoB\\B1", L"FriendlyName", L"Zeto USB Device");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto USB Device"));
+}
+
+TEST_F(DriveDeviceTest, WholeInstanceIdAsPrefixOnTheIeee1394Bus) {
+    Mount(L'P', L"\\??\\ZCVOL#Volume#9&ff&0&RM#{x}");
+    EnumValue(L"ZCVOL\\Volume\\9&ff&0&RM", L"Class", L"Volume");
+    EnumValue(L"1394\\ZetoCam\\C1", L"ParentIdPrefix", L"9&ff&0&RM");
+    EnumValue(L"1394\\ZetoCam\\C1", L"FriendlyName", L"Zeto 1394 Disk");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto 1394 Disk"));
+}
+
+TEST_F(DriveDeviceTest, DeviceKeyThatCannotBeOpenedEndsTheBusSearch) {
+    Mount(L'P', L"\\??\\ZCVOL#Volume#5&aa&0#{x}");
+    EnumValue(L"ZCVOL\\Volume\\5&aa&0", L"Class", L"Volume");
+    EnumValue(L"ZCVOL\\Volume\\5&aa&0", L"FriendlyName", L"Own volume name");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoZ\\Z1", L"ParentIdPrefix", L"5&aa");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoZ\\Z1", L"FriendlyName", L"Behind the broken key");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Behind the broken key"));
+    if (!BrokenDeviceKey(L"USBSTOR\\Disk&Ven_Broken"))
+        GTEST_SKIP() << "this Wine cannot make a registry key that enumerates but does not open";
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Own volume name"));
+}
+
+}  // namespace
