@@ -6,3 +6,4 @@ bool DemoFiles();
 bool DemoRegistry();
 bool DemoVersion();
 bool DemoText();
+bool DemoMachine();

@@ -3,7 +3,7 @@
 #include "demos.h"
 
 int wmain() {
-    bool (*const demos[])() = {DemoErrors, DemoText, DemoFiles, DemoRegistry, DemoVersion};
+    bool (*const demos[])() = {DemoErrors, DemoText, DemoFiles, DemoRegistry, DemoMachine, DemoVersion};
     bool ok = true;
     for (auto demo : demos) ok = demo() && ok;
     PrintLine(ok ? L"ZetoDemo: all demonstrations ran" : L"ZetoDemo: a demonstration failed");
