@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cstring_print.h"
+#include "wine_version.h"
 
 namespace {
 
@@ -305,29 +306,6 @@ TEST(OsInfoSystem, ChildSeesTheConfiguredVersion) {
     const std::wstring expected = (platform == VER_PLATFORM_WIN32_NT && !csd.empty()) ? L"(" + csd + L")" : L"";
     EXPECT_EQ(std::wstring(reinterpret_cast<wchar_t*>(pack)), expected);
 }
-
-// Sets the version Wine reports to this test program, for the programs started from now on.
-class WineVersionOverride {
-public:
-    explicit WineVersionOverride(const wchar_t* version) {
-        wchar_t path[MAX_PATH];
-        GetModuleFileNameW(nullptr, path, MAX_PATH);
-        m_key = std::wstring(L"Software\\Wine\\AppDefaults\\") + (wcsrchr(path, L'\\') + 1);
-        HKEY key;
-        m_set = RegCreateKeyExW(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                                nullptr) == ERROR_SUCCESS;
-        if (!m_set) return;
-        m_set = RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                               DWORD(wcslen(version) + 1) * 2) == ERROR_SUCCESS;
-        RegCloseKey(key);
-    }
-    ~WineVersionOverride() { RegDeleteTreeW(HKEY_CURRENT_USER, m_key.c_str()); }
-    bool IsSet() const { return m_set; }
-
-private:
-    std::wstring m_key;
-    bool m_set = false;
-};
 
 // Runs this program's child test with the expectation in its environment; returns its exit code.
 DWORD RunChild(const std::wstring& expectation) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "scratch_folder.h"
+#include "wine_version.h"
 
 namespace {
 
@@ -71,24 +72,6 @@ TEST_F(RunAsTest, WithoutArgumentsTheCopyGetsOnlyRunas) {
     EXPECT_EQ(Probe(L""), 1u);
     EXPECT_EQ(WaitForLog(m_log, 2), "(none) -> 1\nrunas -> 0\n");
 }
-
-// Wine reports Windows Server 2008 (kind 10) to this program while the override exists.
-class WineVersionOverride {
-public:
-    explicit WineVersionOverride(const wchar_t* version) {
-        wchar_t path[MAX_PATH];
-        GetModuleFileNameW(nullptr, path, MAX_PATH);
-        m_key = std::wstring(L"Software\\Wine\\AppDefaults\\") + (wcsrchr(path, L'\\') + 1);
-        m_set = RegSetKeyValueW(HKEY_CURRENT_USER, m_key.c_str(), L"Version", REG_SZ, version,
-                                static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    }
-    ~WineVersionOverride() { RegDeleteTreeW(HKEY_CURRENT_USER, m_key.c_str()), RegDeleteKeyW(HKEY_CURRENT_USER, m_key.c_str()); }
-    bool IsSet() const { return m_set; }
-
-private:
-    std::wstring m_key;
-    bool m_set = false;
-};
 
 TEST(ServerFade, RefusedOnVersionSixServers) {
     WineVersionOverride server(L"win2008");
