@@ -18,14 +18,16 @@ bool OpenEnumKey(const std::string& path, zc::RegKey& key) {
            ERROR_SUCCESS;
 }
 
-// A text value that fits in bytes (terminator included); empty when it cannot be read.
-CString ReadText(HKEY key, LPCWSTR name, DWORD bytes) {
+// A text value that fits in bytes (terminator included). False when it cannot be read; a value
+// that is there but empty is read, as empty text.
+bool ReadText(HKEY key, LPCWSTR name, DWORD bytes, CString& text) {
     wchar_t buffer[513] = {};
     DWORD size = bytes;
     if (RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-        return CString();
+        return false;
     buffer[size / sizeof(wchar_t)] = 0;
-    return CString(buffer);
+    text = buffer;
+    return true;
 }
 
 // The mount record of the drive narrowed to 8-bit text: the low byte of each unit.
@@ -39,8 +41,13 @@ std::string MountRecord(wchar_t letter) {
     DWORD size = 1022;
     if (RegQueryValueExW(mounts.Get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
         size = 0;
+    // The narrowed text ends at its first zero byte, also where a unit's low byte alone is zero.
     std::string text;
-    for (DWORD i = 0; i < size / sizeof(wchar_t) && data[i]; ++i) text += static_cast<char>(data[i] & 0xFF);
+    for (DWORD i = 0; i < size / sizeof(wchar_t); ++i) {
+        char narrow = static_cast<char>(data[i] & 0xFF);
+        if (!narrow) break;
+        text += narrow;
+    }
     return text;
 }
 
@@ -56,6 +63,7 @@ std::string DevicePath(std::string record) {
 }
 
 // The FriendlyName of the first instance on the bus whose ParentIdPrefix starts the instance id.
+// Empty when none matches, and when the matching instance has no readable name.
 CString FindDeviceByParentPrefix(LPCSTR bus, const char* instanceId) {
     zc::RegKey busKey;
     if (!OpenEnumKey(bus, busKey)) return CString();
@@ -78,8 +86,11 @@ CString FindDeviceByParentPrefix(LPCSTR bus, const char* instanceId) {
                                  &size) != ERROR_SUCCESS)
                 continue;
             prefix[size] = 0;
-            if (std::strncmp(instanceId, prefix, std::strlen(prefix)) == 0)
-                return ReadText(instance.Get(), L"FriendlyName", 1024);
+            if (std::strncmp(instanceId, prefix, std::strlen(prefix)) == 0) {
+                CString found;
+                ReadText(instance.Get(), L"FriendlyName", 1024, found);
+                return found;
+            }
         }
     }
 }
@@ -87,11 +98,13 @@ CString FindDeviceByParentPrefix(LPCSTR bus, const char* instanceId) {
 CString VolumeDevice(const std::string& path) {
     std::size_t slash = path.rfind('\\');
     CString instanceId(path.substr(slash == std::string::npos ? 0 : slash + 1).c_str());
+    // An id that does not convert would match only empty prefixes: no physical device then, and the
+    // volume's own name is used.
     char* narrow = Cm_FromUnicode(instanceId);
-    if (!narrow) return CString();
     CString result;
-    for (LPCSTR bus : kBuses)
-        if (result.IsEmpty()) result = FindDeviceByParentPrefix(bus, narrow);
+    if (narrow && (*narrow || instanceId.IsEmpty()))
+        for (LPCSTR bus : kBuses)
+            if (result.IsEmpty()) result = FindDeviceByParentPrefix(bus, narrow);
     ::operator delete(narrow);
     return result;
 }
@@ -110,9 +123,10 @@ CString Cm_GetDeviceNameFromDrive(int nDrive) {
         path[second] = '/';
         if (!OpenEnumKey(path, key)) return CString();
     }
-    CString result;
-    if (ReadText(key.Get(), L"Class", 256) == L"Volume") result = VolumeDevice(path);
-    if (result.IsEmpty()) result = ReadText(key.Get(), L"FriendlyName", 256);
-    if (result.IsEmpty()) result = ReadText(key.Get(), L"DeviceDesc", 256);
+    CString result, deviceClass;
+    if (ReadText(key.Get(), L"Class", 256, deviceClass) && deviceClass == L"Volume") result = VolumeDevice(path);
+    // A key with neither name gives the empty string, never the class or the path looked at.
+    if (result.IsEmpty() && !ReadText(key.Get(), L"FriendlyName", 256, result))
+        ReadText(key.Get(), L"DeviceDesc", 256, result);
     return result;
 }

@@ -3,6 +3,7 @@
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,17 @@ protected:
             RegCloseKey(mounts);
         }
         for (auto it = m_links.rbegin(); it != m_links.rend(); ++it) DeleteLink(*it);
-        for (auto it = m_keys.rbegin(); it != m_keys.rend(); ++it)
-            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str()), RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
+        for (auto it = m_keys.rbegin(); it != m_keys.rend(); ++it) {
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
+            RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
+        }
+    }
+
+    static bool EnumKeyExists(const std::wstring& path) {
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+        RegCloseKey(key);
+        return true;
     }
 
     // The mount record of a drive letter: UTF-16 text without a terminator, as binary data.
@@ -35,10 +45,17 @@ protected:
                   ERROR_SUCCESS);
     }
 
-    // A text value in an Enum key (created, and removed with its top key after the test).
+    // A text value in an Enum key. The first key of the path that did not exist yet is removed, with
+    // everything below it, after the test; keys the system had before are left alone.
     void EnumValue(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
-        std::wstring top = path.substr(0, path.find(L'\\'));
-        if (std::find(m_keys.begin(), m_keys.end(), top) == m_keys.end()) m_keys.push_back(top);
+        for (std::size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
+            std::wstring part = path.substr(0, end);
+            if (!EnumKeyExists(part)) {
+                m_keys.push_back(part);
+                break;
+            }
+            if (end == std::wstring::npos) break;
+        }
         ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), name.c_str(), REG_SZ, text.c_str(),
                                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
                   ERROR_SUCCESS);
@@ -86,6 +103,53 @@ TEST_F(DriveDeviceTest, PlainDeviceGivesItsFriendlyNameOrDescription) {
     Mount(L'R', L"\\??\\ZCTEST#Disk&Ven_Zeto&Prod_R#0002&0#{x}");
     EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_R\\0002&0", L"DeviceDesc", L"Disk drive R");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'R' - L'A'), CString(L"Disk drive R"));
+}
+
+TEST_F(DriveDeviceTest, EveryPartButTheLastNamesTheKey) {
+    Mount(L'P', L"\\??\\ZCTEST#Bus_Dev#Sub#0003&0#{x}");
+    EnumValue(L"ZCTEST\\Bus_Dev\\Sub\\0003&0", L"FriendlyName", L"Four parts");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Four parts"));
+    // The text ends at the first unit whose low byte is zero: the '#' behind it does not count, so
+    // the key looked at is ZCTEST\Bus_Dev\Sub, which has no name.
+    Mount(L'R', std::wstring(L"\\??\\ZCTEST#Bus_Dev#Sub#0003&0") + L'\x0100' + L"#{x}");
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'R' - L'A').IsEmpty());
+}
+
+TEST_F(DriveDeviceTest, NameValuesReadAsTheyAre) {
+    // A name that is there but empty is the answer; DeviceDesc is only the fallback for a missing one.
+    Mount(L'P', L"\\??\\ZCTEST#Dev_E#1#{x}");
+    EnumValue(L"ZCTEST\\Dev_E\\1", L"FriendlyName", L"");
+    EnumValue(L"ZCTEST\\Dev_E\\1", L"DeviceDesc", L"Not asked for");
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'P' - L'A').IsEmpty());
+    // Neither name: the empty string, not the class text that was read on the way.
+    Mount(L'R', L"\\??\\ZCTEST#Dev_N#2#{x}");
+    EnumValue(L"ZCTEST\\Dev_N\\2", L"Class", L"DiskDrive");
+    EXPECT_TRUE(Cm_GetDeviceNameFromDrive(L'R' - L'A').IsEmpty());
+}
+
+TEST_F(DriveDeviceTest, VolumeOnNoKnownBusKeepsItsOwnDescription) {
+    Mount(L'P', L"\\??\\ZCVOL#Volume#3&cc&0#{x}");
+    EnumValue(L"ZCVOL\\Volume\\3&cc&0", L"Class", L"Volume");
+    EnumValue(L"ZCVOL\\Volume\\3&cc&0", L"DeviceDesc", L"Volume description");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoQ\\Q1", L"ParentIdPrefix", L"4&cc");
+    EnumValue(L"USBSTOR\\Disk&Ven_ZetoQ\\Q1", L"FriendlyName", L"Other device");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Volume description"));
+    // The class compares case-sensitively: "volume" is not a volume, and its own name is used.
+    Mount(L'R', L"\\??\\ZCVOL#Volume#4&cc&0#{x}");
+    EnumValue(L"ZCVOL\\Volume\\4&cc&0", L"Class", L"volume");
+    EnumValue(L"ZCVOL\\Volume\\4&cc&0", L"FriendlyName", L"Lower-case class");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'R' - L'A'), CString(L"Lower-case class"));
+}
+
+TEST_F(DriveDeviceTest, UsbStorageIsSearchedBeforeUsb2Storage) {
+    Mount(L'P', L"\\??\\ZCVOL#Volume#6&dd&0#{x}");
+    EnumValue(L"ZCVOL\\Volume\\6&dd&0", L"Class", L"Volume");
+    EnumValue(L"USB2STOR\\Disk&Ven_Two\\T1", L"ParentIdPrefix", L"6&dd");
+    EnumValue(L"USB2STOR\\Disk&Ven_Two\\T1", L"FriendlyName", L"Second bus");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Second bus"));
+    EnumValue(L"USBSTOR\\Disk&Ven_One\\O1", L"ParentIdPrefix", L"6&dd&0");
+    EnumValue(L"USBSTOR\\Disk&Ven_One\\O1", L"FriendlyName", L"First bus");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"First bus"));
 }
 
 TEST_F(DriveDeviceTest, RecordsThatNameNoDevice) {
