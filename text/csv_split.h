@@ -49,7 +49,11 @@ bool StoreField(Ch*& slot, const Ch* text, std::size_t length) {
 template <class Ch, class QuoteRule>
 Ch* FindClosingQuote(Ch* text, Ch* end, Ch separator, Ch quote, QuoteRule& rule) {
     for (Ch* q = text;; ++q) {
-        q = const_cast<Ch*>(FindUnit<Ch>(q, end, quote));
+        // Quotes often come close together (doubled quotes, or a trail byte that equals the quote
+        // in every character of a kanji run): the next few units are looked at in place.
+        Ch* near = end - q > 4 ? q + 4 : end;
+        while (q < near && *q != quote) ++q;
+        if (q == near) q = const_cast<Ch*>(FindUnit<Ch>(q, end, quote));
         if (!q) return nullptr;
         if (!rule.IsQuote(q)) continue;
         Ch next = q[1];
