@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "cstring_print.h"
 #include "scratch_folder.h"
 
@@ -23,6 +26,83 @@ TEST(ProcessPaths, ModuleAndCurrentDirectory) {
     EXPECT_EQ(Cm_CurrentDirectory(), CString(folder.Path().c_str()));
     SetCurrentDirectoryW(before);
     EXPECT_EQ(Cm_CurrentDirectory(), CString(before));
+}
+
+// Nested folders below a scratch folder, made and removed through the long-path prefix.
+class DeepFolder {
+public:
+    DeepFolder(const std::wstring& base, std::size_t length) {
+        std::wstring path = base;
+        while (path.size() < length) {
+            path += L"\\" + std::wstring(40, L'd');
+            CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
+            m_levels.push_back(path);
+        }
+    }
+    ~DeepFolder() {
+        for (auto it = m_levels.rbegin(); it != m_levels.rend(); ++it) {
+            DeleteFileW((L"\\\\?\\" + *it + L"\\path_probe.dll").c_str());
+            RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+        }
+    }
+    const std::wstring& Path() const { return m_levels.back(); }
+
+private:
+    std::vector<std::wstring> m_levels;
+};
+
+// Loads a copy of the probe module from a folder and releases it at the end.
+class ProbeCopy {
+public:
+    explicit ProbeCopy(const std::wstring& folder) {
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring source(self);
+        source = source.substr(0, source.rfind(L'\\')) + L"\\path_probe.dll";
+        std::wstring target = L"\\\\?\\" + folder + L"\\path_probe.dll";
+        if (CopyFileW(source.c_str(), target.c_str(), FALSE)) m_module = LoadLibraryW(target.c_str());
+    }
+    ~ProbeCopy() {
+        if (m_module) FreeLibrary(m_module);
+    }
+    HMODULE Get() const { return m_module; }
+
+private:
+    HMODULE m_module = nullptr;
+};
+
+// Paths that fill the 512-unit work area give the empty string, never a cut path; shorter ones
+// beyond MAX_PATH come out whole.
+TEST(ProcessPaths, LongerThanTheWorkArea) {
+    ScratchFolder folder;
+    wchar_t before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    bool sawDeepDirectory = false;
+    for (std::size_t length : {std::size_t(400), std::size_t(600)}) {
+        DeepFolder deep(folder.Path(), length);
+        ProbeCopy probe(deep.Path());
+        if (!probe.Get()) GTEST_SKIP() << "this system does not load a module from " << length << " units deep";
+        const bool fits = length < 512;
+        wchar_t direct[1024];
+        DWORD n = GetModuleFileNameW(probe.Get(), direct, 1024);
+        ASSERT_EQ(n < 512, fits) << n;
+        if (fits)
+            EXPECT_EQ(Cm_GetModuleFileName(probe.Get()), CString(direct)) << n;
+        else
+            EXPECT_TRUE(Cm_GetModuleFileName(probe.Get()).IsEmpty()) << n;
+
+        if (SetCurrentDirectoryW((L"\\\\?\\" + deep.Path()).c_str())) {
+            n = GetCurrentDirectoryW(1024, direct);
+            EXPECT_EQ(n < 512, fits) << n;
+            if (fits)
+                EXPECT_EQ(Cm_CurrentDirectory(), CString(direct)) << n;
+            else
+                EXPECT_TRUE(Cm_CurrentDirectory().IsEmpty()) << n;
+            SetCurrentDirectoryW(before);
+            sawDeepDirectory = sawDeepDirectory || !fits;
+        }
+    }
+    if (!sawDeepDirectory) std::printf("note: the current directory could not be set 600 units deep\n");
 }
 
 TEST(MemoryFigures, EachFunctionGivesItsFieldAndTheWholeRecord) {
