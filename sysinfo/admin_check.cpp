@@ -3,29 +3,6 @@
 
 #include "../files/file_handles.h"
 
-namespace {
-
-class Sid {
-public:
-    Sid() {
-        SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-        if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
-                                      &m_sid))
-            m_sid = nullptr;
-    }
-    ~Sid() {
-        if (m_sid) FreeSid(m_sid);
-    }
-    Sid(const Sid&) = delete;
-    Sid& operator=(const Sid&) = delete;
-    PSID Get() const { return m_sid; }
-
-private:
-    PSID m_sid = nullptr;
-};
-
-}  // namespace
-
 int Cm_UserIsNTAdmin() {
     static_assert(TOKEN_READ == 0x20008, "the access the token is opened with");
     alignas(TOKEN_GROUPS) BYTE buffer[1024];
@@ -36,8 +13,11 @@ int Cm_UserIsNTAdmin() {
         zc::ScopedHandle<HANDLE, 0, CloseHandle> token(raw);
         if (!GetTokenInformation(token.Get(), TokenGroups, buffer, sizeof buffer, &returned)) return 0;
     }
-    Sid admins;
-    if (!admins.Get()) return 0;
+    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+    PSID sid = nullptr;
+    if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &sid))
+        return 0;
+    zc::ScopedHandle<PSID, 0, FreeSid> admins(sid);
     const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer);
     for (DWORD i = 0; i < groups->GroupCount; ++i)
         if (EqualSid(groups->Groups[i].Sid, admins.Get())) return 1;

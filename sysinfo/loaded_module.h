@@ -15,9 +15,10 @@ public:
     LoadedModule& operator=(const LoadedModule&) = delete;
 
     explicit operator bool() const { return m_module != nullptr; }
+    // The export as the given function type (through void(*)(), the generic function pointer).
     template <class Function>
     Function Find(LPCSTR name) const {
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(m_module, name)));
     }
 
 private:

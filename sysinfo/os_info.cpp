@@ -1,32 +1,13 @@
 // COsInfo: a snapshot of the running system's version record and product code, and the OS kind.
 #include <ZetoCom.h>
 
+#include "loaded_module.h"
+
 namespace {
 
 static_assert(sizeof(OSVERSIONINFOEXW) == 284, "the version record passed to GetVersionExW");
 
 using GetProductInfoFn = BOOL(WINAPI*)(DWORD, DWORD, DWORD, DWORD, PDWORD);
-
-// A module loaded for one look-up, released when the scope ends.
-class LoadedModule {
-public:
-    explicit LoadedModule(LPCWSTR name) : m_hModule(LoadLibraryW(name)) {}
-    ~LoadedModule() {
-        if (m_hModule) FreeLibrary(m_hModule);
-    }
-    LoadedModule(const LoadedModule&) = delete;
-    LoadedModule& operator=(const LoadedModule&) = delete;
-
-    explicit operator bool() const { return m_hModule != nullptr; }
-    // The export as the given function type (through void(*)(), the generic function pointer).
-    template <typename Fn>
-    Fn Find(LPCSTR name) const {
-        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(m_hModule, name)));
-    }
-
-private:
-    HMODULE m_hModule;
-};
 
 }  // namespace
 
@@ -37,7 +18,7 @@ COsInfo::COsInfo() {
     // record leaves the fields as they were.
     GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&m_osvi));
 
-    LoadedModule kernel(L"kernel32.dll");
+    zc::LoadedModule kernel(L"kernel32.dll");
     if (!kernel) return;
     auto getProductInfo = kernel.Find<GetProductInfoFn>("GetProductInfo");
     if (getProductInfo) {

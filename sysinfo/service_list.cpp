@@ -3,21 +3,11 @@
 
 #include <cstdlib>
 
+#include "../files/file_handles.h"
+
 namespace {
 
-class ServiceManager {
-public:
-    ServiceManager() : m_handle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE)) {}
-    ~ServiceManager() {
-        if (m_handle) CloseServiceHandle(m_handle);
-    }
-    ServiceManager(const ServiceManager&) = delete;
-    ServiceManager& operator=(const ServiceManager&) = delete;
-    SC_HANDLE Get() const { return m_handle; }
-
-private:
-    SC_HANDLE m_handle;
-};
+using ServiceManager = zc::ScopedHandle<SC_HANDLE, 0, CloseServiceHandle>;
 
 }  // namespace
 
@@ -25,8 +15,8 @@ ENUM_SERVICE_STATUSW* Cm_GetServiceEnum(DWORD* pdwCount) {
     DWORD ignored = 0;
     DWORD* count = pdwCount ? pdwCount : &ignored;
     *count = 0;
-    ServiceManager manager;
-    if (!manager.Get()) return nullptr;
+    ServiceManager manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE));
+    if (!manager.Valid()) return nullptr;
     DWORD needed = 0;
     // A size query that fails for any reason but a small buffer leaves nothing to allocate.
     if (EnumServicesStatusW(manager.Get(), SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, count, nullptr) ||
