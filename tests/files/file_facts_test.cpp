@@ -12,19 +12,6 @@ namespace {
 
 constexpr __int64 kBeyond4GiB = (5LL << 30) + 123;
 
-// A file of the given logical size that occupies (almost) nothing: marked sparse, then extended.
-bool MakeSparseFile(const std::wstring& path, __int64 size) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);  // best effort
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    return ok;
-}
 
 std::wstring AbsentDrive() {
     DWORD drives = GetLogicalDrives();

@@ -147,18 +147,6 @@ TEST_F(FolderTreeFixture, AMissingFolderCountsNothing) {
     EXPECT_EQ(bytes, 9);
 }
 
-bool MakeSparseFile(const std::wstring& path, __int64 size) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);  // best effort
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    return ok;
-}
 
 __int64 Walked(const ScratchFolder& scratch, DWORD* fileCount) {
     DWORD folderCount = 0;

@@ -21,5 +21,8 @@ private:
     std::wstring m_path;
 };
 
+// A file of the given logical size that occupies (almost) nothing: marked sparse, then extended.
+bool MakeSparseFile(const std::wstring& path, __int64 size);
+
 // The whole content of a file as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::wstring& path);
