@@ -12,7 +12,7 @@ BOOL SetLayeredAlpha(HWND hWnd, COLORREF key, int alpha, DWORD flags) {
     if (!module) return TRUE;
     using SetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
     auto set = reinterpret_cast<SetAttributes>(
-        reinterpret_cast<void*>(GetProcAddress(module, "SetLayeredWindowAttributes")));
+        reinterpret_cast<void (*)()>(GetProcAddress(module, "SetLayeredWindowAttributes")));
     if (!set) return FALSE;
     return set(hWnd, key, static_cast<BYTE>(alpha), flags);
 }
