@@ -8,19 +8,12 @@
 #include <cstring>
 #include <string>
 
+#include "unit_scan.h"
+
 namespace zc::csv {
 
 // Allocated size of a runtime heap block; 0 for null.
 std::size_t BlockBytes(void* block);
-
-template <class Ch>
-const Ch* FindUnit(const Ch* from, const Ch* end, Ch c) {
-    if constexpr (sizeof(Ch) == 1) {
-        return static_cast<const Ch*>(std::memchr(from, static_cast<unsigned char>(c), end - from));
-    } else {
-        return std::char_traits<Ch>::find(from, end - from, c);
-    }
-}
 
 template <class Ch>
 Ch* FindLastUnit(Ch* begin, Ch* end, Ch c) {
@@ -44,23 +37,6 @@ bool StoreField(Ch*& slot, const Ch* text, std::size_t length) {
     return true;
 }
 
-// Finds the quote that closes a quoted field whose text starts at text: the first quote followed by
-// the separator, LF or the end of the line that the quote rule accepts. Null when there is none.
-template <class Ch, class QuoteRule>
-Ch* FindClosingQuote(Ch* text, Ch* end, Ch separator, Ch quote, QuoteRule& rule) {
-    for (Ch* q = text;; ++q) {
-        // Quotes often come close together (doubled quotes, or a trail byte that equals the quote
-        // in every character of a kanji run): the next few units are looked at in place.
-        Ch* near = end - q > 4 ? q + 4 : end;
-        while (q < near && *q != quote) ++q;
-        if (q == near) q = const_cast<Ch*>(FindUnit<Ch>(q, end, quote));
-        if (!q) return nullptr;
-        if (!rule.IsQuote(q)) continue;
-        Ch next = q[1];
-        if (next == separator || next == Ch('\n') || next == 0) return q;
-    }
-}
-
 // Every unit equal to the quote character is a quote.
 struct AnyQuote {
     template <class Ch>
@@ -75,46 +51,58 @@ template <class Ch, class QuoteRule>
 int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
     if (!line) return 0;
     if (!fields) count = 0;
-    for (int i = 0; i < count; ++i)
-        if (fields[i]) fields[i][0] = 0;
+    // Every slot reads as empty after the call unless a field was stored into it: the slots from
+    // the last stored field on are emptied at the end, the others are overwritten.
+    auto emptyFrom = [&](int first) {
+        for (int i = first; i < count; ++i)
+            if (fields[i]) fields[i][0] = 0;
+    };
 
     Ch* end = line + std::char_traits<Ch>::length(line);
     if (Ch* lf = FindLastUnit<Ch>(line, end, Ch('\n'))) {
         *lf = 0;
         end = lf;
     }
-    if (end == line) return 0;
+    if (end == line) {
+        emptyFrom(0);
+        return 0;
+    }
 
     int n = 0;
     Ch* start = line;
     while (n < count) {
-        Ch* text = start;
-        Ch* stop;           // where the field's text ends (now a terminator)
-        Ch* next = nullptr;  // where the next field starts, if there is one
-        if (quote != 0 && *start == quote) {
-            text = start + 1;
-            QuoteRule rule(text);
-            stop = FindClosingQuote<Ch>(text, end, separator, quote, rule);
-            if (!stop) break;
-            Ch* mark = stop + 1;
-            *stop = 0;
-            if (mark < end) {
-                *mark = 0;
-                next = mark + 1;
-            }
-        } else {
-            Ch* mark = separator != 0 ? const_cast<Ch*>(FindUnit<Ch>(start, end, separator)) : nullptr;
-            stop = mark ? mark : end;
-            if (mark) {
-                *mark = 0;
-                next = mark + 1;
-            }
-        }
-        if (!StoreField<Ch>(fields[n], text, static_cast<std::size_t>(stop - text))) break;
+        bool quoted = quote != 0 && *start == quote;
+        Ch* text = quoted ? start + 1 : start;
+        QuoteRule rule(text);
+        auto closes = [&](Ch* q) {
+            if (!rule.IsQuote(q)) return false;
+            Ch after = q[1];
+            return after == separator || after == Ch('\n') || after == 0;
+        };
+        auto any = [](Ch*) { return true; };
+        // A block with room for the rest of the line takes the field while it is searched for;
+        // otherwise the field's end is found first and the block grown to the field's size.
+        Ch*& slot = fields[n];
+        bool roomy = BlockBytes(slot) >= static_cast<std::size_t>(end + 1 - text) * sizeof(Ch);
+        Ch* stop;  // where the field's text ends
+        if (roomy)
+            stop = quoted ? ScanFor<true>(text, end, quote, closes, slot) : ScanFor<true>(text, end, separator, any, slot);
+        else
+            stop = quoted ? ScanFor<false>(text, end, quote, closes) : ScanFor<false>(text, end, separator, any);
+        if (quoted && stop == end) break;  // no quote closes the field
+        Ch* mark = quoted ? stop + 1 : stop;  // the end mark, or the end of the line when there is none
+        *stop = 0;
+        std::size_t length = static_cast<std::size_t>(stop - text);
+        if (roomy)
+            slot[length] = 0;
+        else if (!StoreField<Ch>(slot, text, length))
+            break;
         ++n;
-        if (!next) break;
-        start = next;
+        if (mark >= end) break;
+        *mark = 0;
+        start = mark + 1;
     }
+    emptyFrom(n);
     std::memset(line, 0, 4);
     return n;
 }
