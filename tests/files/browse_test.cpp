@@ -7,37 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
-
 namespace {
 
 const wchar_t kDefaultPrompt[] = L"\xFF8C\xFF6B\xFF99\xFF80\xFF9E\x3092\x9078\x3093\x3067\x304F\x3060\x3055\x3044";
 
-struct SeenDialog {
-    bool found = false;
-    std::vector<std::wstring> texts;  // the dialog's own and all its children's texts
-    bool Shows(const std::wstring& text) const {
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    }
-};
-
-// Watches the constructing thread for the browse dialog and presses one button on it.
+// Watches the constructing thread for the browse dialog, collects the dialog's own and all its
+// children's texts, and presses one button on it.
 class BrowseDialogWatcher {
 public:
     explicit BrowseDialogWatcher(int button) : m_threadId(GetCurrentThreadId()), m_button(button) {
         m_thread = CreateThread(nullptr, 0, &BrowseDialogWatcher::Run, this, 0, nullptr);
     }
     ~BrowseDialogWatcher() { Finish(); }
-    BrowseDialogWatcher(const BrowseDialogWatcher&) = delete;
-    BrowseDialogWatcher& operator=(const BrowseDialogWatcher&) = delete;
-
-    SeenDialog Finish() {
-        if (m_thread) {
-            WaitForSingleObject(m_thread, INFINITE);
-            CloseHandle(m_thread);
-            m_thread = nullptr;
-        }
-        return m_seen;
+    // Waits for the watcher; false when no dialog appeared.
+    bool Finish() {
+        if (m_thread) WaitForSingleObject(m_thread, INFINITE), CloseHandle(m_thread), m_thread = nullptr;
+        return m_found;
+    }
+    bool Shows(const std::wstring& text) const {
+        return std::find(m_texts.begin(), m_texts.end(), text) != m_texts.end();
     }
 
 private:
@@ -56,26 +44,24 @@ private:
     }
     static DWORD WINAPI Run(void* self) {
         auto* watcher = static_cast<BrowseDialogWatcher*>(self);
-        for (int tries = 0; tries < 1000; ++tries) {  // up to ten seconds
-            HWND dialog = nullptr;
+        HWND dialog = nullptr;
+        for (int tries = 0; tries < 1000 && !dialog; ++tries) {  // up to ten seconds
             EnumThreadWindows(watcher->m_threadId, FindDialog, reinterpret_cast<LPARAM>(&dialog));
-            if (dialog) {
-                Sleep(200);  // let the selection and its status text settle
-                watcher->m_seen.found = true;
-                Collect(dialog, reinterpret_cast<LPARAM>(&watcher->m_seen.texts));
-                EnumChildWindows(dialog, Collect, reinterpret_cast<LPARAM>(&watcher->m_seen.texts));
-                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(watcher->m_button, BN_CLICKED), 0);
-                return 0;
-            }
-            Sleep(10);
+            Sleep(dialog ? 200 : 10);  // once found, let the selection and its status text settle
         }
+        if (!dialog) return 0;
+        watcher->m_found = true;
+        Collect(dialog, reinterpret_cast<LPARAM>(&watcher->m_texts));
+        EnumChildWindows(dialog, Collect, reinterpret_cast<LPARAM>(&watcher->m_texts));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(watcher->m_button, BN_CLICKED), 0);
         return 0;
     }
 
     DWORD m_threadId;
     int m_button;
     HANDLE m_thread = nullptr;
-    SeenDialog m_seen;
+    bool m_found = false;
+    std::vector<std::wstring> m_texts;
 };
 
 // The new dialog style needs a single-threaded apartment on the calling thread.
@@ -84,12 +70,6 @@ protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
     void TearDown() override { CoUninitialize(); }
 };
-
-std::wstring Documents() {
-    wchar_t path[MAX_PATH] = L"";
-    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, path);
-    return path;
-}
 
 std::wstring g_callbackData;
 int g_initializedCalls = 0;
@@ -102,54 +82,44 @@ int CALLBACK RecordingCallback(HWND, UINT message, LPARAM, LPARAM data) {
     return 0;
 }
 
+std::wstring Documents() {
+    wchar_t path[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, path);
+    return path;
+}
+
 TEST_F(BrowseTest, DefaultPromptAndDocumentsFolderThenCancel) {
     BrowseDialogWatcher watcher(IDCANCEL);
     CString chosen = Cm_SelectedFolder(nullptr, CString(), CString(), 0);
-    SeenDialog seen = watcher.Finish();
-    ASSERT_TRUE(seen.found) << "no browse dialog appeared";
-    EXPECT_TRUE(seen.Shows(kDefaultPrompt));
-    EXPECT_TRUE(seen.Shows(Documents())) << "the documents folder is not shown as the selection";
+    ASSERT_TRUE(watcher.Finish()) << "no browse dialog appeared";
+    EXPECT_TRUE(watcher.Shows(kDefaultPrompt));
+    EXPECT_TRUE(watcher.Shows(Documents())) << "the documents folder is not shown as the selection";
     EXPECT_TRUE(chosen.IsEmpty());
 }
 
-// A folder right below the system drive's root, which the dialog's tree reaches through
-// Computer and C:.
-class DriveFolder {
-public:
-    DriveFolder() {
-        wchar_t name[64];
-        wsprintfW(name, L"C:\\zc-browse-%lu", GetCurrentProcessId());
-        m_path = name;
-        CreateDirectoryW(m_path.c_str(), nullptr);
-    }
-    ~DriveFolder() { RemoveDirectoryW(m_path.c_str()); }
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    std::wstring m_path;
-};
-
-TEST_F(BrowseTest, GivenPromptAndInitialFolderConfirmed) {
-    DriveFolder folder;
-    BrowseDialogWatcher watcher(IDOK);
-    CString chosen = Cm_SelectedFolder(nullptr, CString(L"\x51FA\x529B\x5148"), CString(folder.Path().c_str()), 0);
-    SeenDialog seen = watcher.Finish();
-    ASSERT_TRUE(seen.found);
-    EXPECT_TRUE(seen.Shows(L"\x51FA\x529B\x5148"));
-    EXPECT_FALSE(seen.Shows(kDefaultPrompt));
-    EXPECT_TRUE(seen.Shows(folder.Path())) << "the status text does not show the selected folder";
-    EXPECT_STREQ(chosen.GetString(), folder.Path().c_str());
-}
-
-TEST_F(BrowseTest, CallerCallbackReceivesTheDocumentsFolder) {
-    g_callbackData.clear();
-    g_initializedCalls = 0;
+TEST_F(BrowseTest, CallerCallbackReplacesOursAndReceivesTheDocumentsFolder) {
     BrowseDialogWatcher watcher(IDCANCEL);
     CString chosen = Cm_SelectedFolder(nullptr, CString(L"x"), CString(), reinterpret_cast<LONG_PTR>(&RecordingCallback));
-    ASSERT_TRUE(watcher.Finish().found);
+    ASSERT_TRUE(watcher.Finish()) << "no browse dialog appeared";
     EXPECT_EQ(g_initializedCalls, 1);
     EXPECT_EQ(g_callbackData, Documents() + L"\\");
     EXPECT_TRUE(chosen.IsEmpty());
+}
+
+TEST_F(BrowseTest, GivenPromptAndInitialFolderConfirmed) {
+    // Right below the system drive's root, which the dialog's tree reaches through Computer and C:.
+    wchar_t folder[64];
+    wsprintfW(folder, L"C:\\zc-browse-%lu", GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
+    BrowseDialogWatcher watcher(IDOK);
+    CString chosen = Cm_SelectedFolder(nullptr, CString(L"\x51FA\x529B\x5148"), CString(folder), 0);
+    bool found = watcher.Finish();
+    RemoveDirectoryW(folder);
+    ASSERT_TRUE(found) << "no browse dialog appeared";
+    EXPECT_TRUE(watcher.Shows(L"\x51FA\x529B\x5148"));
+    EXPECT_FALSE(watcher.Shows(kDefaultPrompt));
+    EXPECT_TRUE(watcher.Shows(folder)) << "the status text does not show the selected folder";
+    EXPECT_STREQ(chosen.GetString(), folder);
 }
 
 }  // namespace

@@ -10,80 +10,52 @@
 
 namespace {
 
-std::wstring SystemText(DWORD code) {
-    LPWSTR text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
-                   code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    std::wstring result = text ? text : L"";
-    LocalFree(text);
-    return result;
-}
-
-void ExpectFileNotFoundBox(const SeenMessageBox& box) {
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.caption, L"Error Message");
-    EXPECT_EQ(box.text, L"[Error:2] " + SystemText(2));
-    EXPECT_EQ(box.style, UINT(MB_OK | MB_ICONINFORMATION));
-}
-
-TEST(PathChecks, TellFilesFromFolders) {
+TEST(PathChecks, FilesFoldersAndSilentFailures) {
     ScratchFolder scratch;
-    std::wstring file = scratch.WriteFile(L"a.txt", "x");
+    std::wstring file = scratch.WriteFile(L"a.txt", "x"), missing = scratch / L"missing.txt";
+    MessageBoxWatcher watcher;
     EXPECT_TRUE(Cm_FileExistCheck(scratch.Path().c_str(), FALSE));
     EXPECT_TRUE(Cm_FileExistCheck(file.c_str(), FALSE));
-    EXPECT_TRUE(Cm_CheckDirectory(scratch.Path().c_str(), FALSE));
-    EXPECT_EQ(Cm_CheckDirectory(file.c_str(), FALSE), FALSE);
     EXPECT_EQ(Cm_CheckDirectory(scratch.Path().c_str(), FALSE), TRUE);  // exactly 1, not the attribute
-}
-
-TEST(PathChecks, FailuresAreSilentWithoutTheReportFlag) {
-    ScratchFolder scratch;
-    std::wstring missing = scratch / L"missing.txt";
-    MessageBoxWatcher watcher;
+    EXPECT_FALSE(Cm_CheckDirectory(file.c_str(), FALSE));
     EXPECT_FALSE(Cm_FileExistCheck(missing.c_str(), FALSE));
     EXPECT_FALSE(Cm_CheckDirectory(missing.c_str(), FALSE));
     EXPECT_FALSE(Cm_RemoveFile(missing.c_str(), FALSE));
+    EXPECT_TRUE(Cm_RemoveFile(file.c_str(), TRUE));  // a success is never reported
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(watcher.Finish(200).found);
 }
 
-TEST(PathChecks, RemoveFileReportsAMissingFile) {
+TEST(PathChecks, AMissingFileIsReportedOnRequest) {
+    LPWSTR system = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
+                   ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&system),
+                   0, nullptr);
+    std::wstring expected = L"[Error:2] " + std::wstring(system ? system : L"");
+    LocalFree(system);
     ScratchFolder scratch;
     std::wstring missing = scratch / L"missing.txt";
-    MessageBoxWatcher watcher;
-    EXPECT_FALSE(Cm_RemoveFile(missing.c_str(), TRUE));
-    ExpectFileNotFoundBox(watcher.Finish());
+    for (auto check : {&Cm_RemoveFile, &Cm_FileExistCheck}) {
+        SCOPED_TRACE(check == &Cm_RemoveFile ? "Cm_RemoveFile" : "Cm_FileExistCheck");
+        MessageBoxWatcher watcher;
+        EXPECT_FALSE(check(missing.c_str(), TRUE));
+        SeenMessageBox box = watcher.Finish();
+        ASSERT_TRUE(box.found);
+        EXPECT_EQ(box.caption, L"Error Message");
+        EXPECT_EQ(box.text, expected);
+        EXPECT_EQ(box.style, UINT(MB_OK | MB_ICONINFORMATION));
+    }
 }
 
-TEST(PathChecks, ExistCheckReportsAMissingFile) {
-    ScratchFolder scratch;
-    std::wstring missing = scratch / L"missing.txt";
-    MessageBoxWatcher watcher;
-    EXPECT_FALSE(Cm_FileExistCheck(missing.c_str(), TRUE));
-    ExpectFileNotFoundBox(watcher.Finish());
-}
-
-TEST(PathChecks, RemoveFileDeletesWithoutAReport) {
-    ScratchFolder scratch;
-    std::wstring file = scratch.WriteFile(L"gone.txt", "x");
-    MessageBoxWatcher watcher;
-    EXPECT_TRUE(Cm_RemoveFile(file.c_str(), TRUE));
-    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(watcher.Finish(100).found);
-}
-
-TEST(PathSurgery, AddBackslashOnlyWhereOneIsMissing) {
-    wchar_t path[MAX_PATH] = L"";
+TEST(PathSurgery, AddBackslashOnlyWhereOneIsMissingAndFits) {
+    wchar_t path[MAX_PATH + 1] = L"";
     EXPECT_EQ(Cm_PathAddBackslash(path), path);
     EXPECT_STREQ(path, L"");
     lstrcpyW(path, L"C:\\Data");
-    EXPECT_EQ(Cm_PathAddBackslash(path), path + 8);
-    EXPECT_STREQ(path, L"C:\\Data\\");
-    EXPECT_EQ(Cm_PathAddBackslash(path), path + 8);
-    EXPECT_STREQ(path, L"C:\\Data\\");
-}
-
-TEST(PathSurgery, AddBackslashRefusesAFullBuffer) {
-    wchar_t path[MAX_PATH + 1];
+    for (int round = 0; round < 2; ++round) {  // the second call finds the backslash there
+        EXPECT_EQ(Cm_PathAddBackslash(path), path + 8);
+        EXPECT_STREQ(path, L"C:\\Data\\");
+    }
     std::wstring fits(MAX_PATH - 2, L'a');  // 258 units: the backslash and the NUL still fit
     lstrcpyW(path, fits.c_str());
     ASSERT_NE(Cm_PathAddBackslash(path), nullptr);
@@ -94,62 +66,55 @@ TEST(PathSurgery, AddBackslashRefusesAFullBuffer) {
     EXPECT_EQ(std::wstring(path), full);
 }
 
-TEST(PathSurgery, UncForms) {
-    EXPECT_TRUE(Cm_CheckUNC(L"\\\\server\\share"));
-    EXPECT_TRUE(Cm_CheckUNC(L"\\\\server\\share\\folder\\file.txt"));
-    EXPECT_TRUE(Cm_CheckUNC(L"\\\\?\\UNC\\server\\share"));
-    EXPECT_FALSE(Cm_CheckUNC(L"C:\\Data"));
-    EXPECT_FALSE(Cm_CheckUNC(L"relative\\path"));
-}
+TEST(PathSurgery, UncStripRemoveAndCut) {
+    const wchar_t* uncs[] = {L"\\\\server\\share", L"\\\\server\\share\\folder\\file.txt", L"\\\\?\\UNC\\server\\share"};
+    for (const wchar_t* unc : uncs) {
+        EXPECT_TRUE(Cm_CheckUNC(unc)) << unc;
+    }
+    for (const wchar_t* local : {L"C:\\Data", L"relative\\path"}) {
+        EXPECT_FALSE(Cm_CheckUNC(local)) << local;
+    }
 
-TEST(PathSurgery, StripRemoveAndCut) {
-    wchar_t path[MAX_PATH] = L"C:\\Data\\report.txt";
-    Cm_StripPath(path);
-    EXPECT_STREQ(path, L"report.txt");
-    lstrcpyW(path, L"C:\\Data\\Sub\\");
-    Cm_StripPath(path);
-    EXPECT_STREQ(path, L"Sub\\");
-
-    lstrcpyW(path, L"C:\\Data\\report.txt");
-    EXPECT_TRUE(Cm_RemoveFileSpec(path));
-    EXPECT_STREQ(path, L"C:\\Data");
-    EXPECT_TRUE(Cm_RemoveFileSpec(path));
-    EXPECT_STREQ(path, L"C:\\");
-    EXPECT_FALSE(Cm_RemoveFileSpec(path));
-    EXPECT_STREQ(path, L"C:\\");
-
-    lstrcpyW(path, L"C:\\Data.dir\\archive.tar.gz");
-    Cm_RemoveExtension(path);
-    EXPECT_STREQ(path, L"C:\\Data.dir\\archive.tar");
-    lstrcpyW(path, L"C:\\Data.dir\\file");
-    Cm_RemoveExtension(path);
-    EXPECT_STREQ(path, L"C:\\Data.dir\\file");
+    enum Operation { Strip, RemoveSpec, RemoveExtension };
+    const struct { Operation op; const wchar_t* before; const wchar_t* after; BOOL removed; } rows[] = {
+        {Strip, L"C:\\Data\\report.txt", L"report.txt", TRUE},
+        {Strip, L"C:\\Data\\Sub\\", L"Sub\\", TRUE},
+        {RemoveSpec, L"C:\\Data\\report.txt", L"C:\\Data", TRUE},
+        {RemoveSpec, L"C:\\Data", L"C:\\", TRUE},
+        {RemoveSpec, L"C:\\", L"C:\\", FALSE},
+        {RemoveExtension, L"C:\\Data.dir\\archive.tar.gz", L"C:\\Data.dir\\archive.tar", TRUE},
+        {RemoveExtension, L"C:\\Data.dir\\file", L"C:\\Data.dir\\file", TRUE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.before);
+        wchar_t path[MAX_PATH];
+        lstrcpyW(path, row.before);
+        if (row.op == Strip) Cm_StripPath(path);
+        if (row.op == RemoveExtension) Cm_RemoveExtension(path);
+        if (row.op == RemoveSpec) {
+            EXPECT_EQ(Cm_RemoveFileSpec(path), row.removed);
+        }
+        EXPECT_STREQ(path, row.after);
+    }
 }
 
 TEST(PathSurgery, PointersIntoTheArgument) {
-    const wchar_t noExtension[] = L"C:\\Data.dir\\file";
+    const wchar_t noExtension[] = L"C:\\Data.dir\\file", archive[] = L"archive.tar.gz";
+    const wchar_t full[] = L"C:\\Data\\report.txt", bare[] = L"report.txt";
     EXPECT_EQ(Cm_GetExtension(noExtension), noExtension + lstrlenW(noExtension));
-    const wchar_t archive[] = L"archive.tar.gz";
     EXPECT_EQ(Cm_GetExtension(archive), archive + 11);
-    const wchar_t full[] = L"C:\\Data\\report.txt";
     EXPECT_EQ(Cm_GetFileName(full), full + 8);
-    const wchar_t bare[] = L"report.txt";
     EXPECT_EQ(Cm_GetFileName(bare), bare);
 }
 
-TEST(EnvironmentPaths, ExpandReplacesKnownReferencesOnly) {
+TEST(EnvironmentPaths, ExpandKnownReferencesWithinTheWorkArea) {
     ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_FILES_TEST", L"\x65E5\x672C"));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_FILES_LONG", std::wstring(400, L'v').c_str()));
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"no references").GetString(), L"no references");
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"C:\\%ZC_FILES_TEST%\\x").GetString(), L"C:\\\x65E5\x672C\\x");
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"%ZC_UNDEFINED_NAME%\\x").GetString(), L"%ZC_UNDEFINED_NAME%\\x");
+    EXPECT_LT(Cm_ExpandEnvironmentStrings(L"%ZC_FILES_LONG%%ZC_FILES_LONG%").GetLength(), 512);
     SetEnvironmentVariableW(L"ZC_FILES_TEST", nullptr);
-}
-
-TEST(EnvironmentPaths, ExpansionBeyondTheWorkAreaStaysWithinIt) {
-    std::wstring value(400, L'v');
-    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_FILES_LONG", value.c_str()));
-    CString expanded = Cm_ExpandEnvironmentStrings(L"%ZC_FILES_LONG%%ZC_FILES_LONG%");
-    EXPECT_LT(expanded.GetLength(), 512);
     SetEnvironmentVariableW(L"ZC_FILES_LONG", nullptr);
 }
 
@@ -164,18 +129,13 @@ TEST(EnvironmentPaths, UnExpandNamesTheLeadingFolder) {
     EXPECT_STREQ(Cm_PathUnExpandEnvStrings(L"Q:\\nowhere\\file").GetString(), L"Q:\\nowhere\\file");
 }
 
-TEST(TempNames, TempPathEndsInABackslash) {
-    wchar_t expected[MAX_PATH];
-    GetTempPathW(MAX_PATH, expected);
-    wchar_t buffer[MAX_PATH] = L"";
-    ASSERT_TRUE(Cm_GetTempPathName(buffer));
-    EXPECT_STREQ(buffer, expected);
-    EXPECT_EQ(buffer[lstrlenW(buffer) - 1], L'\\');
-}
-
-TEST(TempNames, EachTempFileIsNewEmptyAndReserved) {
-    wchar_t directory[MAX_PATH];
+TEST(TempNames, TempPathAndNewEmptyReservedFiles) {
+    wchar_t directory[MAX_PATH], buffer[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, directory);
+    ASSERT_TRUE(Cm_GetTempPathName(buffer));
+    EXPECT_STREQ(buffer, directory);
+    EXPECT_EQ(buffer[lstrlenW(buffer) - 1], L'\\');
+
     wchar_t first[MAX_PATH] = L"", second[MAX_PATH] = L"";
     ASSERT_TRUE(Cm_GetTempFileName(first));
     ASSERT_TRUE(Cm_GetTempFileName(second));
@@ -190,20 +150,19 @@ TEST(TempNames, EachTempFileIsNewEmptyAndReserved) {
 }
 
 TEST(TempNames, AMissingTempDirectoryIsShownAndLeavesTheBuffer) {
-    wchar_t saved[MAX_PATH];
-    DWORD had = GetEnvironmentVariableW(L"TMP", saved, MAX_PATH);
-    wchar_t savedTemp[MAX_PATH];
-    DWORD hadTemp = GetEnvironmentVariableW(L"TEMP", savedTemp, MAX_PATH);
+    wchar_t saved[2][MAX_PATH];
+    const wchar_t* names[] = {L"TMP", L"TEMP"};
+    DWORD had[2];
     std::wstring tooLong = L"C:\\" + std::wstring(300, L'x');
-    SetEnvironmentVariableW(L"TMP", tooLong.c_str());
-    SetEnvironmentVariableW(L"TEMP", tooLong.c_str());
-
+    for (int i = 0; i < 2; ++i) {
+        had[i] = GetEnvironmentVariableW(names[i], saved[i], MAX_PATH);
+        SetEnvironmentVariableW(names[i], tooLong.c_str());
+    }
     wchar_t buffer[MAX_PATH] = L"untouched";
     MessageBoxWatcher watcher;
     BOOL ok = Cm_GetTempPathName(buffer);
     SeenMessageBox box = watcher.Finish(1000);
-    SetEnvironmentVariableW(L"TMP", had ? saved : nullptr);
-    SetEnvironmentVariableW(L"TEMP", hadTemp ? savedTemp : nullptr);
+    for (int i = 0; i < 2; ++i) SetEnvironmentVariableW(names[i], had[i] ? saved[i] : nullptr);
 
     EXPECT_FALSE(ok);
     EXPECT_STREQ(buffer, L"untouched");

@@ -2,8 +2,6 @@
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 
-#include <winioctl.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -13,14 +11,10 @@
 
 namespace {
 
-std::vector<std::wstring> Entries(const CStringList& list) {
+std::vector<std::wstring> Entries(const CStringList& list, bool sorted = false) {
     std::vector<std::wstring> entries;
     for (POSITION at = list.GetHeadPosition(); at;) entries.push_back(list.GetNext(at).GetString());
-    return entries;
-}
-
-std::vector<std::wstring> Sorted(std::vector<std::wstring> entries) {
-    std::sort(entries.begin(), entries.end());
+    if (sorted) std::sort(entries.begin(), entries.end());
     return entries;
 }
 
@@ -36,58 +30,45 @@ protected:
         CreateDirectoryW((scratch / L"secret").c_str(), nullptr);
         SetFileAttributesW((scratch / L"secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
-    std::wstring At(const std::wstring& name) const { return scratch / name; }
     ScratchFolder scratch;
 };
 
-TEST_F(SearchFolderFixture, HiddenAndSystemFilesAreLeftOut) {
-    CStringList list;
-    EXPECT_TRUE(Cm_FileSearch(scratch.Path().c_str(), L"*.txt", &list, FALSE));
-    EXPECT_EQ(Entries(list), std::vector<std::wstring>{At(L"a.txt")});
-}
-
-TEST_F(SearchFolderFixture, FoldersOnRequestDotsIncluded) {
-    CStringList list;
-    EXPECT_TRUE(Cm_FileSearch(scratch.Path().c_str(), L"*.*", &list, TRUE));
-    std::vector<std::wstring> expected = {At(L"."), At(L".."), At(L"a.txt"), At(L"b.log"), At(L"sub")};
-    EXPECT_EQ(Sorted(Entries(list)), Sorted(expected));
-
-    CStringList filesOnly;
-    EXPECT_TRUE(Cm_FileSearch(scratch.Path().c_str(), L"*.*", &filesOnly, FALSE));
-    EXPECT_EQ(Sorted(Entries(filesOnly)), Sorted({At(L"a.txt"), At(L"b.log")}));
+TEST_F(SearchFolderFixture, HiddenAndSystemLeftOutFoldersOnRequest) {
+    const struct { const wchar_t* folder; const wchar_t* mask; BOOL folders; std::vector<std::wstring> names; } rows[] = {
+        {L"", L"*.txt", FALSE, {L"a.txt"}},
+        {L"", L"*.*", TRUE, {L".", L"..", L"a.txt", L"b.log", L"sub"}},
+        {L"", L"*.*", FALSE, {L"a.txt", L"b.log"}},
+        {L"\\", L"b.*", FALSE, {L"b.log"}},  // the trailing backslash is not doubled
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::wstring(row.mask) + (row.folders ? L" with folders" : L"") + L" below" + row.folder);
+        CStringList list;
+        EXPECT_TRUE(Cm_FileSearch((scratch.Path() + row.folder).c_str(), row.mask, &list, row.folders));
+        std::vector<std::wstring> expected;
+        for (const auto& name : row.names) expected.push_back(scratch / name);
+        EXPECT_EQ(Entries(list, true), expected);
+    }
 }
 
 TEST_F(SearchFolderFixture, AppendsInListingOrderAfterWhatIsThere) {
-    std::vector<std::wstring> listed;
+    std::vector<std::wstring> listed = {L"kept"};
     struct _wfinddata_t entry;
     intptr_t find = _wfindfirst((scratch / L"*").c_str(), &entry);
     ASSERT_NE(find, -1);
     do {
-        if (!(entry.attrib & (_A_HIDDEN | _A_SYSTEM | _A_SUBDIR))) listed.push_back(At(entry.name));
+        if (!(entry.attrib & (_A_HIDDEN | _A_SYSTEM | _A_SUBDIR))) listed.push_back(scratch / entry.name);
     } while (_wfindnext(find, &entry) == 0);
     _findclose(find);
 
     CStringList list;
     list.AddTail(CString(L"kept"));
     EXPECT_TRUE(Cm_FileSearch(scratch.Path().c_str(), L"*", &list, FALSE));
-    listed.insert(listed.begin(), L"kept");
     EXPECT_EQ(Entries(list), listed);
-}
-
-TEST_F(SearchFolderFixture, TrailingBackslashIsNotDoubled) {
-    CStringList list;
-    std::wstring folder = scratch.Path() + L"\\";
-    EXPECT_TRUE(Cm_FileSearch(folder.c_str(), L"b.*", &list, FALSE));
-    EXPECT_EQ(Entries(list), std::vector<std::wstring>{At(L"b.log")});
-}
-
-TEST_F(SearchFolderFixture, NothingAppendedGivesFalse) {
-    CStringList list;
-    list.AddTail(CString(L"kept"));
+    // Nothing appended gives FALSE.
     EXPECT_FALSE(Cm_FileSearch(scratch.Path().c_str(), L"*.none", &list, TRUE));
-    EXPECT_FALSE(Cm_FileSearch(At(L"missing").c_str(), L"*.*", &list, TRUE));
+    EXPECT_FALSE(Cm_FileSearch((scratch / L"missing").c_str(), L"*.*", &list, TRUE));
     EXPECT_FALSE(Cm_FileSearch(scratch.Path().c_str(), L"c.txt", &list, TRUE));  // only a hidden match
-    EXPECT_EQ(Entries(list), std::vector<std::wstring>{L"kept"});
+    EXPECT_EQ(Entries(list), listed);
 }
 
 __int64 StorageOf(const std::wstring& path) {
@@ -96,87 +77,67 @@ __int64 StorageOf(const std::wstring& path) {
     return (static_cast<__int64>(high) << 32) | low;
 }
 
-// Two files (one hidden) and sub holding three files and an empty folder.
-class FolderTreeFixture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        files.push_back(scratch.WriteFile(L"one.txt", std::string(5000, '1')));
-        files.push_back(scratch.WriteFile(L"two.txt", "22"));
-        SetFileAttributesW(files.back().c_str(), FILE_ATTRIBUTE_HIDDEN);
-        CreateDirectoryW((scratch / L"sub").c_str(), nullptr);
-        CreateDirectoryW((scratch / L"sub\\empty").c_str(), nullptr);
-        for (const wchar_t* name : {L"sub\\x.bin", L"sub\\y.bin", L"sub\\z.bin"})
-            files.push_back(scratch.WriteFile(name, std::string(100, 'z')));
+struct Walk {
+    DWORD files = 0, folders = 0;
+    __int64 bytes = 0;
+    Walk& Over(const std::wstring& root) {
+        Cm_SearchFolder(CString(root.c_str()), &files, &folders, &bytes);
+        return *this;
     }
-    __int64 Storage() const {
-        __int64 total = 0;
-        for (const auto& file : files) total += StorageOf(file);
-        return total;
-    }
-    ScratchFolder scratch;
-    std::vector<std::wstring> files;
 };
 
-TEST_F(FolderTreeFixture, CountsEveryFileAndFolderHiddenIncluded) {
-    DWORD fileCount = 0, folderCount = 0;
-    __int64 bytes = 0;
-    Cm_SearchFolder(CString(scratch.Path().c_str()), &fileCount, &folderCount, &bytes);
-    EXPECT_EQ(fileCount, 5u);
-    EXPECT_EQ(folderCount, 2u);
-    EXPECT_EQ(bytes, Storage());
-    EXPECT_GE(bytes, 5000 + 2 + 300);
-}
+TEST(SearchFolder, CountsEveryFileAndFolderHiddenIncludedAndAddsToTheTotals) {
+    // Two files (one hidden) and sub holding three files and an empty folder.
+    ScratchFolder scratch;
+    std::vector<std::wstring> files = {scratch.WriteFile(L"one.txt", std::string(5000, '1')),
+                                       scratch.WriteFile(L"two.txt", "22")};
+    SetFileAttributesW(files.back().c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CreateDirectoryW((scratch / L"sub").c_str(), nullptr);
+    CreateDirectoryW((scratch / L"sub\\empty").c_str(), nullptr);
+    for (const wchar_t* name : {L"sub\\x.bin", L"sub\\y.bin", L"sub\\z.bin"})
+        files.push_back(scratch.WriteFile(name, std::string(100, 'z')));
+    __int64 storage = 0;
+    for (const auto& file : files) storage += StorageOf(file);
 
-TEST_F(FolderTreeFixture, AccumulatorsAreAddedTo) {
-    DWORD fileCount = 0, folderCount = 0;
-    __int64 bytes = 0;
-    CString root(scratch.Path().c_str());
-    Cm_SearchFolder(root, &fileCount, &folderCount, &bytes);
-    Cm_SearchFolder(root, &fileCount, &folderCount, &bytes);
-    EXPECT_EQ(fileCount, 10u);
-    EXPECT_EQ(folderCount, 4u);
-    EXPECT_EQ(bytes, 2 * Storage());
-}
+    Walk walk;
+    walk.Over(scratch.Path());
+    EXPECT_EQ(walk.files, 5u);
+    EXPECT_EQ(walk.folders, 2u);
+    EXPECT_EQ(walk.bytes, storage);
+    EXPECT_GE(walk.bytes, 5000 + 2 + 300);
+    walk.Over(scratch.Path());
+    EXPECT_EQ(walk.files, 10u);
+    EXPECT_EQ(walk.folders, 4u);
+    EXPECT_EQ(walk.bytes, 2 * storage);
 
-TEST_F(FolderTreeFixture, AMissingFolderCountsNothing) {
-    DWORD fileCount = 7, folderCount = 8;
-    __int64 bytes = 9;
-    Cm_SearchFolder(CString((scratch / L"missing").c_str()), &fileCount, &folderCount, &bytes);
-    EXPECT_EQ(fileCount, 7u);
-    EXPECT_EQ(folderCount, 8u);
-    EXPECT_EQ(bytes, 9);
-}
-
-
-__int64 Walked(const ScratchFolder& scratch, DWORD* fileCount) {
-    DWORD folderCount = 0;
-    __int64 bytes = 0;
-    Cm_SearchFolder(CString(scratch.Path().c_str()), fileCount, &folderCount, &bytes);
-    return bytes;
+    Walk missing = {7, 8, 9};
+    missing.Over(scratch / L"missing");
+    EXPECT_EQ(missing.files, 7u);
+    EXPECT_EQ(missing.folders, 8u);
+    EXPECT_EQ(missing.bytes, 9);
 }
 
 TEST(SearchFolder, SparseFilesCountTheStorageTheShellReports) {
     ScratchFolder scratch;
     std::wstring path = scratch / L"sparse.bin";
     ASSERT_TRUE(MakeSparseFile(path, 6LL << 30));
-    DWORD fileCount = 0;
     // Windows gives the allocated size (almost nothing); Wine the full 6 GiB, high part included.
-    EXPECT_EQ(Walked(scratch, &fileCount), StorageOf(path));
-    EXPECT_EQ(fileCount, 1u);
+    Walk walk = Walk().Over(scratch.Path());
+    EXPECT_EQ(walk.bytes, StorageOf(path));
+    EXPECT_EQ(walk.files, 1u);
 }
 
 TEST(SearchFolder, AGenuineLowPartOf0xFFFFFFFFIsNotAFailure) {
     ScratchFolder scratch;
     std::wstring path = scratch / L"edge.bin";
-    const __int64 size = 0x1FFFFFFFFLL;
-    ASSERT_TRUE(MakeSparseFile(path, size));
+    ASSERT_TRUE(MakeSparseFile(path, 0x1FFFFFFFFLL));
     DWORD high = 0;
     SetLastError(0);
     if (GetCompressedFileSizeW(path.c_str(), &high) != INVALID_FILE_SIZE)
         GTEST_SKIP() << "the storage size of this file has another low part";
-    DWORD fileCount = 0;
-    EXPECT_EQ(Walked(scratch, &fileCount), size);  // the listed size stands in
-    EXPECT_EQ(fileCount, 1u);
+    Walk walk = Walk().Over(scratch.Path());
+    EXPECT_EQ(walk.bytes, 0x1FFFFFFFFLL);  // the listed size stands in
+    EXPECT_EQ(walk.files, 1u);
 }
 
 TEST(SearchFolder, ALinkBackToAnAncestorIsCountedNotWalked) {
@@ -187,11 +148,9 @@ TEST(SearchFolder, ALinkBackToAnAncestorIsCountedNotWalked) {
     if (!CreateSymbolicLinkW(link.c_str(), scratch.Path().c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) ||
         GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
         GTEST_SKIP() << "folder links cannot be made here (error " << GetLastError() << ")";
-    DWORD fileCount = 0, folderCount = 0;
-    __int64 bytes = 0;
-    Cm_SearchFolder(CString(scratch.Path().c_str()), &fileCount, &folderCount, &bytes);
-    EXPECT_EQ(fileCount, 1u);
-    EXPECT_EQ(folderCount, 1u);
+    Walk walk = Walk().Over(scratch.Path());
+    EXPECT_EQ(walk.files, 1u);
+    EXPECT_EQ(walk.folders, 1u);
     RemoveDirectoryW(link.c_str());
 }
 

@@ -1,5 +1,5 @@
 // Shortcut files read back through the shell's own link object, icons, special folders and
-// item ID lists.
+// item ID lists; repeated calls must keep no handles.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 
@@ -17,82 +17,65 @@ std::string Ansi(const std::wstring& wide) {
     return buffer;
 }
 
-struct LinkRead {
-    bool loaded = false;
-    std::wstring path, arguments, workingFolder, iconFile;
-    int iconIndex = -1;
-    int showCommand = -1;
-};
-
-// Loads a .lnk through IShellLinkW and IPersistFile on a thread of its own apartment.
-LinkRead ReadLink(const std::wstring& file) {
-    LinkRead read;
-    HRESULT init = CoInitialize(nullptr);
-    IShellLinkW* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* persist = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
-            if (SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
-                read.loaded = true;
-                wchar_t text[MAX_PATH] = L"";
-                link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-                read.path = text;
-                text[0] = 0;
-                link->GetArguments(text, MAX_PATH);
-                read.arguments = text;
-                text[0] = 0;
-                link->GetWorkingDirectory(text, MAX_PATH);
-                read.workingFolder = text;
-                text[0] = 0;
-                link->GetIconLocation(text, MAX_PATH, &read.iconIndex);
-                read.iconFile = text;
-                link->GetShowCmd(&read.showCommand);
-            }
-            persist->Release();
-        }
-        link->Release();
-    }
-    if (SUCCEEDED(init)) CoUninitialize();
-    return read;
-}
-
-SIZE IconSize(HICON icon) {
-    ICONINFO info = {};
-    SIZE size = {0, 0};
-    if (!GetIconInfo(icon, &info)) return size;
-    BITMAP bitmap = {};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    size.cx = bitmap.bmWidth;
-    size.cy = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    return size;
-}
-
 std::wstring SystemFile(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
     GetSystemDirectoryW(folder, MAX_PATH);
     return std::wstring(folder) + L"\\" + name;
 }
 
-void FreeItem(LPITEMIDLIST item) {
-    IMalloc* allocator = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetMalloc(&allocator)));
-    allocator->Free(item);
-    allocator->Release();
+const std::wstring kNotepad = SystemFile(L"notepad.exe");
+
+struct LinkRead {
+    bool loaded = false;
+    std::wstring path, arguments, workingFolder, iconFile;
+    int iconIndex = -1, showCommand = -1;
+};
+
+// Loads a .lnk through IShellLinkW and IPersistFile in an apartment of its own.
+LinkRead ReadLink(const std::wstring& file) {
+    LinkRead read;
+    HRESULT init = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        read.loaded = true;
+        wchar_t text[4][MAX_PATH] = {};
+        link->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetArguments(text[1], MAX_PATH);
+        link->GetWorkingDirectory(text[2], MAX_PATH);
+        link->GetIconLocation(text[3], MAX_PATH, &read.iconIndex);
+        link->GetShowCmd(&read.showCommand);
+        read.path = text[0], read.arguments = text[1], read.workingFolder = text[2], read.iconFile = text[3];
+    }
+    if (persist) persist->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
+    return read;
+}
+
+// The width of an icon's image.
+LONG IconWidth(HICON icon) {
+    ICONINFO info = {};
+    if (!GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }
 
 TEST(CreateLinkFile, WritesEveryPropertyReadBackByTheShell) {
     ScratchFolder scratch;
-    std::wstring target = SystemFile(L"notepad.exe");
     std::wstring icon = SystemFile(L"shell32.dll");
     std::wstring file = scratch / L"\x30E1\x30E2\x5E33.lnk";  // a Japanese name, passed as Shift_JIS
-    EXPECT_TRUE(Cm_CreateLinkFile(target.c_str(), Ansi(file).c_str(), L"/a \"b c\"", scratch.Path().c_str(),
+    EXPECT_TRUE(Cm_CreateLinkFile(kNotepad.c_str(), Ansi(file).c_str(), L"/a \"b c\"", scratch.Path().c_str(),
                                   icon.c_str(), true));
     LinkRead read = ReadLink(file);
     ASSERT_TRUE(read.loaded) << "no shortcut at the converted name";
-    EXPECT_EQ(read.path, target);
+    EXPECT_EQ(read.path, kNotepad);
     EXPECT_EQ(read.arguments, L"/a \"b c\"");
     EXPECT_EQ(read.workingFolder, scratch.Path());
     EXPECT_EQ(read.iconFile, icon);
@@ -100,39 +83,34 @@ TEST(CreateLinkFile, WritesEveryPropertyReadBackByTheShell) {
     EXPECT_EQ(read.showCommand, SW_SHOWNORMAL);
 }
 
-TEST(CreateLinkFile, ShowNormalFalseStartsMinimised) {
+TEST(CreateLinkFile, ShowNormalFalseStartsMinimisedAndAMissingFolderCreatesNothing) {
     ScratchFolder scratch;
     std::wstring file = scratch / L"min.lnk";
-    EXPECT_TRUE(Cm_CreateLinkFile(SystemFile(L"notepad.exe").c_str(), Ansi(file).c_str(), L"", L"", L"", false));
+    EXPECT_TRUE(Cm_CreateLinkFile(kNotepad.c_str(), Ansi(file).c_str(), L"", L"", L"", false));
     // The ShowCommand field of the link header (offset 0x3C) as written; the shell may store the
-    // minimise request as its non-activating form.
+    // minimise request as its non-activating form. Wine's link object reads every show command
+    // back as SW_SHOWNORMAL, so the file's own field is the proof.
     std::string bytes = ReadFileBytes(file);
     ASSERT_GE(bytes.size(), 0x40u);
     DWORD written = 0;
     memcpy(&written, bytes.data() + 0x3C, sizeof written);
     EXPECT_TRUE(written == SW_MINIMIZE || written == SW_SHOWMINNOACTIVE) << written;
-    // Wine's link object reads every show command back as SW_SHOWNORMAL, so the file's own
-    // field above is the proof; the read-back must at least find the link.
     EXPECT_TRUE(ReadLink(file).loaded);
-}
 
-TEST(CreateLinkFile, AMissingFolderCreatesNothingAndStillSucceeds) {
-    ScratchFolder scratch;
-    std::wstring file = scratch / L"no\\such\\folder\\x.lnk";
-    EXPECT_TRUE(Cm_CreateLinkFile(SystemFile(L"notepad.exe").c_str(), Ansi(file).c_str(), L"", L"", L"", true));
-    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    std::wstring nowhere = scratch / L"no\\such\\folder\\x.lnk";  // still reported as a success
+    EXPECT_TRUE(Cm_CreateLinkFile(kNotepad.c_str(), Ansi(nowhere).c_str(), L"", L"", L"", true));
+    EXPECT_EQ(GetFileAttributesW(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(CreateLinkFile, LeavesTheCallersApartmentAsItWas) {
     ScratchFolder scratch;
-    std::wstring file = scratch / L"apartment.lnk";
     // Not initialised before: the call must undo its own initialisation.
-    Cm_CreateLinkFile(SystemFile(L"notepad.exe").c_str(), Ansi(file).c_str(), L"", L"", L"", true);
+    Cm_CreateLinkFile(kNotepad.c_str(), Ansi(scratch / L"apartment.lnk").c_str(), L"", L"", L"", true);
     HRESULT multi = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     EXPECT_EQ(multi, S_OK) << "an apartment was left behind";
     // Already multithreaded: the link is still written and our initialisation survives.
     std::wstring second = scratch / L"multi.lnk";
-    Cm_CreateLinkFile(SystemFile(L"notepad.exe").c_str(), Ansi(second).c_str(), L"", L"", L"", true);
+    Cm_CreateLinkFile(kNotepad.c_str(), Ansi(second).c_str(), L"", L"", L"", true);
     EXPECT_NE(GetFileAttributesW(second.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE) << "the caller's apartment was torn down";
     CoUninitialize();
@@ -140,44 +118,32 @@ TEST(CreateLinkFile, LeavesTheCallersApartmentAsItWas) {
 }
 
 TEST(FileIcons, SizeChosenByTheFlagsAndOwnedByTheCaller) {
-    std::wstring file = SystemFile(L"notepad.exe");
-    HICON small = Cm_GetFileIcon(file.c_str(), SHGFI_SMALLICON);
-    HICON large = Cm_GetFileIcon(file.c_str(), 0);
-    ASSERT_NE(small, nullptr);
-    ASSERT_NE(large, nullptr);
-    EXPECT_EQ(IconSize(small).cx, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_EQ(IconSize(large).cx, GetSystemMetrics(SM_CXICON));
-    EXPECT_TRUE(DestroyIcon(small));
-    EXPECT_TRUE(DestroyIcon(large));
-    EXPECT_EQ(Cm_GetFileIcon(L"C:\\no\\such\\file.xyz", 0), nullptr);
-}
-
-TEST(FileIcons, SystemIconsThroughItemIdLists) {
     EXPECT_EQ(Cm_GetSystemIcon(nullptr), nullptr);
-    LPITEMIDLIST item = Cm_GetItemIDList(Ansi(SystemFile(L"notepad.exe")).c_str());
+    EXPECT_EQ(Cm_GetFileIcon(L"C:\\no\\such\\file.xyz", 0), nullptr);
+    EXPECT_EQ(Cm_GetFileIcon2(nullptr), nullptr);
+    EXPECT_EQ(Cm_GetFileIcon2("C:\\no\\such\\folder\\file.txt"), nullptr);
+
+    LPITEMIDLIST item = Cm_GetItemIDList(Ansi(kNotepad).c_str());
     ASSERT_NE(item, nullptr);
-    HICON icon = Cm_GetSystemIcon(item);
-    FreeItem(item);
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(IconSize(icon).cx, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_TRUE(DestroyIcon(icon));
-
-    HICON fromPath = Cm_GetFileIcon2(Ansi(SystemFile(L"notepad.exe")).c_str());
-    ASSERT_NE(fromPath, nullptr);
-    EXPECT_EQ(IconSize(fromPath).cx, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_TRUE(DestroyIcon(fromPath));
-
+    const struct { const char* how; HICON icon; int width; } rows[] = {
+        {"Cm_GetFileIcon small", Cm_GetFileIcon(kNotepad.c_str(), SHGFI_SMALLICON), GetSystemMetrics(SM_CXSMICON)},
+        {"Cm_GetFileIcon large", Cm_GetFileIcon(kNotepad.c_str(), 0), GetSystemMetrics(SM_CXICON)},
+        {"Cm_GetSystemIcon", Cm_GetSystemIcon(item), GetSystemMetrics(SM_CXSMICON)},
+        {"Cm_GetFileIcon2", Cm_GetFileIcon2(Ansi(kNotepad).c_str()), GetSystemMetrics(SM_CXSMICON)},
+    };
+    CoTaskMemFree(item);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        ASSERT_NE(row.icon, nullptr);
+        EXPECT_EQ(IconWidth(row.icon), row.width);
+        EXPECT_TRUE(DestroyIcon(row.icon));
+    }
     // The system image list was borrowed, not destroyed: it still answers.
     SHFILEINFOW info = {};
     auto list = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
     ASSERT_NE(list, nullptr);
     EXPECT_GT(ImageList_GetImageCount(list), 0);
-}
-
-TEST(FileIcons, UnparsableNamesGiveNoIcon) {
-    EXPECT_EQ(Cm_GetFileIcon2(nullptr), nullptr);
-    EXPECT_EQ(Cm_GetFileIcon2("C:\\no\\such\\folder\\file.txt"), nullptr);
 }
 
 TEST(ItemIdList, ParsesPathsIncludingShiftJisNames) {
@@ -187,40 +153,28 @@ TEST(ItemIdList, ParsesPathsIncludingShiftJisNames) {
     ASSERT_NE(item, nullptr);
     wchar_t path[MAX_PATH] = L"";
     EXPECT_TRUE(SHGetPathFromIDListW(item, path));
-    FreeItem(item);
+    CoTaskMemFree(item);
     EXPECT_EQ(std::wstring(path), file);
-
     EXPECT_EQ(Cm_GetItemIDList(nullptr), nullptr);
     EXPECT_EQ(Cm_GetItemIDList(Ansi(scratch / L"missing.txt").c_str()), nullptr);
 }
 
-TEST(SpecialFolders, DocumentsWithAndWithoutTheBackslash) {
-    wchar_t expected[MAX_PATH] = L"";
+TEST(SpecialFolders, KnownNumbersDocumentsWithTheBackslashUnknownLeavesTheBuffer) {
+    wchar_t expected[MAX_PATH] = L"", special[MAX_PATH] = L"", documents[MAX_PATH] = L"leftover";
     ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, expected), S_OK);
-    wchar_t special[MAX_PATH] = L"";
     EXPECT_TRUE(Cm_GetSpecialFolder(CSIDL_PERSONAL, special));
     EXPECT_STREQ(special, expected);
-
-    wchar_t documents[MAX_PATH] = L"leftover";
     EXPECT_TRUE(Cm_GetMyDocument(documents));
     EXPECT_EQ(std::wstring(documents), std::wstring(expected) + L"\\");
     EXPECT_FALSE(Cm_GetMyDocument(nullptr));
-}
 
-TEST(SpecialFolders, AnUnknownNumberLeavesTheBuffer) {
+    GetWindowsDirectoryW(expected, MAX_PATH);
+    EXPECT_TRUE(Cm_GetSpecialFolder(CSIDL_WINDOWS, special));
+    EXPECT_EQ(lstrcmpiW(special, expected), 0) << special;
     wchar_t buffer[MAX_PATH] = L"as it was";
     EXPECT_TRUE(Cm_GetSpecialFolder(0x7E, buffer));
     EXPECT_STREQ(buffer, L"as it was");
-    wchar_t windows[MAX_PATH] = L"";
-    EXPECT_TRUE(Cm_GetSpecialFolder(CSIDL_WINDOWS, windows));
-    wchar_t expected[MAX_PATH];
-    GetWindowsDirectoryW(expected, MAX_PATH);
-    EXPECT_EQ(lstrcmpiW(windows, expected), 0) << windows;
 }
-
-}  // namespace
-
-namespace {
 
 // The value of a fresh kernel handle: handles are given from the lowest free slot, so every
 // handle left open by the calls under test pushes it up.
@@ -234,8 +188,7 @@ uintptr_t FreshHandleValue() {
 TEST(Leaks, RepeatedCallsKeepNoHandles) {
     ScratchFolder scratch;
     std::wstring file = scratch.WriteFile(L"a.txt", "abc");
-    std::string link = Ansi(scratch / L"a.lnk");
-    std::string ansiFile = Ansi(file);
+    std::string link = Ansi(scratch / L"a.lnk"), ansiFile = Ansi(file);
     auto round = [&] {
         Cm_GetFileSize(file.c_str());
         Cm_GetFileSize((scratch / L"missing").c_str());
