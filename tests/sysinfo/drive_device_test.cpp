@@ -61,6 +61,18 @@ protected:
                   ERROR_SUCCESS);
     }
 
+    // A device on a storage bus that names the volumes whose instance starts with the prefix.
+    void StorageDevice(const std::wstring& path, const std::wstring& prefix, const std::wstring& name) {
+        EnumValue(path, L"ParentIdPrefix", prefix);
+        EnumValue(path, L"FriendlyName", name);
+    }
+
+    // A volume device behind the drive letter: its mount record and its class.
+    void Volume(wchar_t letter, const std::wstring& instance, const wchar_t* cls = L"Volume") {
+        Mount(letter, L"\\??\\ZCVOL#Volume#" + instance + L"#{x}");
+        EnumValue(L"ZCVOL\\Volume\\" + instance, L"Class", cls);
+    }
+
     // A device key that enumerates but cannot be opened: a link to a key that does not exist.
     bool BrokenDeviceKey(const std::wstring& path) {
         HKEY link;
@@ -128,27 +140,21 @@ TEST_F(DriveDeviceTest, NameValuesReadAsTheyAre) {
 }
 
 TEST_F(DriveDeviceTest, VolumeOnNoKnownBusKeepsItsOwnDescription) {
-    Mount(L'P', L"\\??\\ZCVOL#Volume#3&cc&0#{x}");
-    EnumValue(L"ZCVOL\\Volume\\3&cc&0", L"Class", L"Volume");
+    Volume(L'P', L"3&cc&0");
     EnumValue(L"ZCVOL\\Volume\\3&cc&0", L"DeviceDesc", L"Volume description");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoQ\\Q1", L"ParentIdPrefix", L"4&cc");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoQ\\Q1", L"FriendlyName", L"Other device");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoQ\\Q1", L"4&cc", L"Other device");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Volume description"));
     // The class compares case-sensitively: "volume" is not a volume, and its own name is used.
-    Mount(L'R', L"\\??\\ZCVOL#Volume#4&cc&0#{x}");
-    EnumValue(L"ZCVOL\\Volume\\4&cc&0", L"Class", L"volume");
+    Volume(L'R', L"4&cc&0", L"volume");
     EnumValue(L"ZCVOL\\Volume\\4&cc&0", L"FriendlyName", L"Lower-case class");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'R' - L'A'), CString(L"Lower-case class"));
 }
 
 TEST_F(DriveDeviceTest, UsbStorageIsSearchedBeforeUsb2Storage) {
-    Mount(L'P', L"\\??\\ZCVOL#Volume#6&dd&0#{x}");
-    EnumValue(L"ZCVOL\\Volume\\6&dd&0", L"Class", L"Volume");
-    EnumValue(L"USB2STOR\\Disk&Ven_Two\\T1", L"ParentIdPrefix", L"6&dd");
-    EnumValue(L"USB2STOR\\Disk&Ven_Two\\T1", L"FriendlyName", L"Second bus");
+    Volume(L'P', L"6&dd&0");
+    StorageDevice(L"USB2STOR\\Disk&Ven_Two\\T1", L"6&dd", L"Second bus");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Second bus"));
-    EnumValue(L"USBSTOR\\Disk&Ven_One\\O1", L"ParentIdPrefix", L"6&dd&0");
-    EnumValue(L"USBSTOR\\Disk&Ven_One\\O1", L"FriendlyName", L"First bus");
+    StorageDevice(L"USBSTOR\\Disk&Ven_One\\O1", L"6&dd&0", L"First bus");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"First bus"));
 }
 
@@ -169,32 +175,25 @@ TEST_F(DriveDeviceTest, SlashInPlaceOfTheSecondBackslashIsTheSecondAttempt) {
 }
 
 TEST_F(DriveDeviceTest, UsbVolumeNamesItsStorageDeviceByParentIdPrefix) {
-    Mount(L'P', L"\\??\\ZCVOL#Volume#7&1a2b3c&0&RM#{x}");
-    EnumValue(L"ZCVOL\\Volume\\7&1a2b3c&0&RM", L"Class", L"Volume");
+    Volume(L'P', L"7&1a2b3c&0&RM");
     EnumValue(L"ZCVOL\\Volume\\7&1a2b3c&0&RM", L"FriendlyName", L"Generic volume");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoA\\A1", L"ParentIdPrefix", L"7&1A2B3C&0");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoA\\A1", L"FriendlyName", L"Wrong case");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoA\\A1", L"7&1A2B3C&0", L"Wrong case");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Generic volume")) << "the prefix is case-sensitive";
 
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoB\\B1", L"ParentIdPrefix", L"7&1a2b3c&0");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoB\\B1", L"FriendlyName", L"Zeto USB Device");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoB\\B1", L"7&1a2b3c&0", L"Zeto USB Device");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto USB Device"));
 }
 
 TEST_F(DriveDeviceTest, WholeInstanceIdAsPrefixOnTheIeee1394Bus) {
-    Mount(L'P', L"\\??\\ZCVOL#Volume#9&ff&0&RM#{x}");
-    EnumValue(L"ZCVOL\\Volume\\9&ff&0&RM", L"Class", L"Volume");
-    EnumValue(L"1394\\ZetoCam\\C1", L"ParentIdPrefix", L"9&ff&0&RM");
-    EnumValue(L"1394\\ZetoCam\\C1", L"FriendlyName", L"Zeto 1394 Disk");
+    Volume(L'P', L"9&ff&0&RM");
+    StorageDevice(L"1394\\ZetoCam\\C1", L"9&ff&0&RM", L"Zeto 1394 Disk");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto 1394 Disk"));
 }
 
 TEST_F(DriveDeviceTest, DeviceKeyThatCannotBeOpenedEndsTheBusSearch) {
-    Mount(L'P', L"\\??\\ZCVOL#Volume#5&aa&0#{x}");
-    EnumValue(L"ZCVOL\\Volume\\5&aa&0", L"Class", L"Volume");
+    Volume(L'P', L"5&aa&0");
     EnumValue(L"ZCVOL\\Volume\\5&aa&0", L"FriendlyName", L"Own volume name");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoZ\\Z1", L"ParentIdPrefix", L"5&aa");
-    EnumValue(L"USBSTOR\\Disk&Ven_ZetoZ\\Z1", L"FriendlyName", L"Behind the broken key");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoZ\\Z1", L"5&aa", L"Behind the broken key");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Behind the broken key"));
     if (!BrokenDeviceKey(L"USBSTOR\\Disk&Ven_Broken"))
         GTEST_SKIP() << "this Wine cannot make a registry key that enumerates but does not open";
