@@ -39,11 +39,7 @@ TEST(PathChecks, AMissingFileIsReportedOnRequest) {
         SCOPED_TRACE(check == &Cm_RemoveFile ? "Cm_RemoveFile" : "Cm_FileExistCheck");
         MessageBoxWatcher watcher;
         EXPECT_FALSE(check(missing.c_str(), TRUE));
-        SeenMessageBox box = watcher.Finish();
-        ASSERT_TRUE(box.found);
-        EXPECT_EQ(box.caption, L"Error Message");
-        EXPECT_EQ(box.text, expected);
-        EXPECT_EQ(box.style, UINT(MB_OK | MB_ICONINFORMATION));
+        EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", expected, UINT(MB_OK | MB_ICONINFORMATION)}));
     }
 }
 

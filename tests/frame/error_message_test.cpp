@@ -9,11 +9,8 @@ namespace {
 TEST(ErrorMessage, ShowsTheSystemTextInAnInformationBox) {
     MessageBoxWatcher watcher;
     EXPECT_EQ(Cm_ErrorMessage(2, 0), 2);
-    SeenMessageBox box = watcher.Finish();
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.caption, L"Error Message");
-    EXPECT_EQ(box.text, L"[Error:2] " + SystemTextOf(2));
-    EXPECT_EQ(box.style, UINT(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(watcher.Finish(),
+              (SeenMessageBox{true, L"Error Message", L"[Error:2] " + SystemTextOf(2), UINT(MB_OK | MB_ICONINFORMATION)}));
 }
 
 TEST(ErrorMessage, ResolvesMinusOneFromTheLastErrorFirst) {

@@ -26,11 +26,7 @@ TEST(AfxMessageBox, UsesTheApplicationTitleAndTheGivenType) {
     CWinApp app(L"Zeto Test");
     MessageBoxWatcher watcher;
     EXPECT_EQ(AfxMessageBox(L"\u30c6\u30b9\u30c8", MB_OK, 0), IDOK);
-    SeenMessageBox box = watcher.Finish();
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.caption, L"Zeto Test");
-    EXPECT_EQ(box.text, L"\u30c6\u30b9\u30c8");
-    EXPECT_EQ(box.style, UINT(MB_OK));
+    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Zeto Test", L"\u30c6\u30b9\u30c8", UINT(MB_OK)}));
 }
 
 }  // namespace

@@ -1,5 +1,23 @@
 #include "message_box_watcher.h"
 
+#include "cstring_print.h"
+
+bool operator==(const SeenMessageBox& a, const SeenMessageBox& b) {
+    return a.found == b.found && a.caption == b.caption && a.text == b.text && a.style == b.style;
+}
+
+void PrintTo(const SeenMessageBox& box, std::ostream* os) {
+    if (!box.found) {
+        *os << "no message box";
+        return;
+    }
+    *os << "caption ";
+    PrintTo(CString(box.caption.c_str()), os);
+    *os << ", text ";
+    PrintTo(CString(box.text.c_str()), os);
+    *os << ", style 0x" << std::hex << box.style << std::dec;
+}
+
 namespace {
 
 std::wstring WindowText(HWND hwnd) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 
 struct SeenMessageBox {
@@ -12,6 +13,9 @@ struct SeenMessageBox {
     std::wstring text;  // the static control 0xFFFF
     UINT style = 0;     // MB_* flags rebuilt from the buttons and the icon shown
 };
+
+bool operator==(const SeenMessageBox& a, const SeenMessageBox& b);
+void PrintTo(const SeenMessageBox& box, std::ostream* os);  // for GoogleTest's failure messages
 
 class MessageBoxWatcher {
 public:

@@ -197,11 +197,7 @@ TEST_F(InstallPathTest, MissingPathIsReportedInJapanese) {
     app.m_strInstallPath = L"unchanged";
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app.InstallPath(kOrganisation, L"Tool", 0));
-    SeenMessageBox box = watcher.Finish();
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.text, kNotSet);
-    EXPECT_EQ(box.caption, app.m_pszAppName);
-    EXPECT_EQ(box.style, UINT(MB_OK));
+    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, app.m_pszAppName, kNotSet, UINT(MB_OK)}));
     EXPECT_EQ(app.m_strInstallPath, L"unchanged");
 }
 
@@ -229,11 +225,7 @@ TEST_F(InstallPathTest, FailedWriteIsReportedInJapanese) {
     app.m_strInstallPath = L"C:\\Apps\\";
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app.InstallPath(kOrganisation, L"Tool", 1));
-    SeenMessageBox box = watcher.Finish();
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.text, kWriteFailed);
-    EXPECT_EQ(box.caption, app.m_pszAppName);
-    EXPECT_EQ(box.style, UINT(MB_OK));
+    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, app.m_pszAppName, kWriteFailed, UINT(MB_OK)}));
     EXPECT_EQ(app.m_strInstallPath, L"C:\\Apps\\");
     EXPECT_EQ(Stored(AppKey()), L"<absent>");
 }
