@@ -51,7 +51,6 @@ TEST(RegistryConvert, NumbersAndTypesWithoutText) {
         int result;
     };
     const Row rows[] = {
-        {REG_DWORD, 42, L"42", 1},
         {REG_DWORD, 0x7FFFFFFF, L"2147483647", 1},
         {REG_DWORD, 0x80000000, L"-2147483648", 1},
         {REG_DWORD, 0xFFFFFFFF, L"-1", 1},
@@ -234,17 +233,6 @@ TEST_F(RegistryEntry, OtherRootSelectorsTouchNothing) {
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         EXPECT_FALSE(KeyExists(root, UserKey(L""))) << "no organisation key was created";
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"ZetoComRegistryTest.Selector"));
-}
-
-TEST(RegistryObject, KeepsItsOrganisationName) {
-    CRegistry plain;
-    EXPECT_TRUE(plain.GetOrganisation().IsEmpty());
-    CRegistry named(L"Vendor");
-    EXPECT_EQ(named.GetOrganisation(), L"Vendor");
-    named.SetOrganisation(L"Other");
-    EXPECT_EQ(named.GetOrganisation(), L"Other");
-    CRegistry several[3];
-    EXPECT_TRUE(several[2].GetOrganisation().IsEmpty());
 }
 
 }  // namespace
