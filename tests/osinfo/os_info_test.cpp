@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <string>
 
+#include "child_process.h"
 #include "cstring_print.h"
 #include "wine_version.h"
 
@@ -287,20 +288,10 @@ TEST(OsInfoSystem, ChildSeesTheConfiguredVersion) {
 DWORD RunChild(const std::wstring& expectation) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(path) + L"\" --gtest_brief=1 "
-                           L"--gtest_filter=OsInfoSystem.ChildSeesTheConfiguredVersion";
     SetEnvironmentVariableW(L"ZC_EXPECT_VERSION", expectation.c_str());
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    BOOL started = CreateProcessW(path, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    DWORD code = RunProgram(path, L"\"" + std::wstring(path) +
+                                      L"\" --gtest_brief=1 --gtest_filter=OsInfoSystem.ChildSeesTheConfiguredVersion");
     SetEnvironmentVariableW(L"ZC_EXPECT_VERSION", nullptr);
-    if (!started) return 0xFFFFFFFF;
-    WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
     return code;
 }
 

@@ -1,4 +1,4 @@
-// Child programs of the window tests: started and waited for, and never left running.
+// Child programs of the tests: started and waited for, and never left running.
 #pragma once
 
 #include <windows.h>
