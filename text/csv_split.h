@@ -15,11 +15,21 @@ namespace zc::csv {
 // Allocated size of a runtime heap block; 0 for null.
 std::size_t BlockBytes(void* block);
 
+// Length of a zero-terminated line: the C library's for bytes, four units a step for 16-bit units,
+// whose loop the libraries keep to one unit a step.
 template <class Ch>
-Ch* FindLastUnit(Ch* begin, Ch* end, Ch c) {
-    while (end > begin)
-        if (*--end == c) return end;
-    return nullptr;
+std::size_t LineLength(const Ch* line) {
+    if constexpr (sizeof(Ch) == 1) {
+        return std::strlen(line);
+    } else {
+        const Ch* at = line;
+        for (;; at += 4) {
+            if (at[0] == 0) return static_cast<std::size_t>(at - line);
+            if (at[1] == 0) return static_cast<std::size_t>(at + 1 - line);
+            if (at[2] == 0) return static_cast<std::size_t>(at + 2 - line);
+            if (at[3] == 0) return static_cast<std::size_t>(at + 3 - line);
+        }
+    }
 }
 
 // Copies text[0, length) and a terminator into the slot, growing its block first when needed.
@@ -45,8 +55,8 @@ struct AnyQuote {
     bool IsQuote(const Ch*) const { return true; }
 };
 
-// The splitter. QuoteRule is built from the field text of each quoted field and asked about each
-// quote character found in it, in increasing order.
+// The splitter. QuoteRule is built from the field text of each quoted field and asked, in
+// increasing order, about the quote characters in it that are followed by a field end.
 template <class Ch, class QuoteRule>
 int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
     if (!line) return 0;
@@ -58,8 +68,8 @@ int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
             if (fields[i]) fields[i][0] = 0;
     };
 
-    Ch* end = line + std::char_traits<Ch>::length(line);
-    if (Ch* lf = FindLastUnit<Ch>(line, end, Ch('\n'))) {
+    Ch* end = line + LineLength(line);
+    if (Ch* lf = FindLast<Ch>(line, end, Ch('\n'))) {
         *lf = 0;
         end = lf;
     }
@@ -74,11 +84,7 @@ int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
         bool quoted = quote != 0 && *start == quote;
         Ch* text = quoted ? start + 1 : start;
         QuoteRule rule(text);
-        auto closes = [&](Ch* q) {
-            if (!rule.IsQuote(q)) return false;
-            Ch after = q[1];
-            return after == separator || after == Ch('\n') || after == 0;
-        };
+        auto closes = [&](Ch* q) { return rule.IsQuote(q); };
         auto any = [](Ch*) { return true; };
         // A block with room for the rest of the line takes the field while it is searched for;
         // otherwise the field's end is found first and the block grown to the field's size.
@@ -86,9 +92,11 @@ int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
         bool roomy = BlockBytes(slot) >= static_cast<std::size_t>(end + 1 - text) * sizeof(Ch);
         Ch* stop;  // where the field's text ends
         if (roomy)
-            stop = quoted ? ScanFor<true>(text, end, quote, closes, slot) : ScanFor<true>(text, end, separator, any, slot);
+            stop = quoted ? ScanFor<true, true>(text, end, quote, separator, closes, slot)
+                          : ScanFor<true, false>(text, end, separator, separator, any, slot);
         else
-            stop = quoted ? ScanFor<false>(text, end, quote, closes) : ScanFor<false>(text, end, separator, any);
+            stop = quoted ? ScanFor<false, true>(text, end, quote, separator, closes)
+                          : ScanFor<false, false>(text, end, separator, separator, any);
         if (quoted && stop == end) break;  // no quote closes the field
         Ch* mark = quoted ? stop + 1 : stop;  // the end mark, or the end of the line when there is none
         *stop = 0;
