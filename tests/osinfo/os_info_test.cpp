@@ -68,6 +68,7 @@ TEST(OsInfoKind, ClassifiesEveryFamilyAtItsBoundaries) {
         {{VER_PLATFORM_WIN32_NT, 6, 0, VER_NT_SERVER}, 10},
         {{VER_PLATFORM_WIN32_NT, 6, 3, VER_NT_DOMAIN_CONTROLLER}, 10},
         {{VER_PLATFORM_WIN32_NT, 7, 0}, 0},
+        {{3, 4, 0}, 0},
     };
     for (const KindRow& row : rows) {
         EXPECT_EQ(KindOf(row.record), row.kind) << "platform " << row.record.platform << " version "
@@ -119,18 +120,30 @@ struct EditionRow {
     const wchar_t* word;
 };
 
-// The edition word comes from the product code and the product type; a few codes of each table
-// and codes of the other table or of none show the lookup, not the whole list.
+// The edition word comes from the product code and the product type: every word of both tables,
+// and codes of the other table or of none.
 TEST(OsInfoName, VersionSixEditionsFollowTheProductType) {
-    const EditionRow workstation[] = {{1, L"Ultimate"}, {11, L"Starter Edition"}, {16, L"Business N"},
-                                      {0, L""},         {7, L""},                 {0xABCDABCD, L""}};
+    const EditionRow workstation[] = {
+        {1, L"Ultimate"},          {2, L"Home Basic"},        {3, L"Home Premium"}, {4, L"Enterprise"},
+        {5, L"Home Basic N"},      {6, L"Business"},          {11, L"Starter Edition"}, {16, L"Business N"},
+        {0, L""},                  {7, L""},                  {0xABCDABCD, L""}};
     for (const EditionRow& row : workstation) {
         EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 0, VER_NT_WORKSTATION, 0, L"", row.code}),
                   std::wstring(L"Windows Vista ") + row.word)
             << "code " << row.code;
     }
-    const EditionRow server[] = {{7, L"Standard Edition"}, {15, L"Enterprise Edition for Itanium-based Systems"},
-                                 {25, L"Small Business Server Premium Edition"}, {1, L""}, {20, L""}};
+    const EditionRow server[] = {{7, L"Standard Edition"},
+                                 {8, L"Datacenter Edition"},
+                                 {9, L"Small Business Server"},
+                                 {10, L"Enterprise Edition"},
+                                 {15, L"Enterprise Edition for Itanium-based Systems"},
+                                 {17, L"Web Server Edition"},
+                                 {18, L"Cluster Server Edition"},
+                                 {19, L"Home Server Edition"},
+                                 {24, L"for Small Business Edition"},
+                                 {25, L"Small Business Server Premium Edition"},
+                                 {1, L""},
+                                 {20, L""}};
     for (BYTE type : {BYTE(VER_NT_SERVER), BYTE(VER_NT_DOMAIN_CONTROLLER)}) {
         for (const EditionRow& row : server) {
             EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 1, type, 0, L"", row.code}),

@@ -201,7 +201,7 @@ TEST_F(RegistryEntry, DeleteEntryOnAMissingKeyLeavesItCreated) {
 
 TEST_F(RegistryEntry, PathWithoutBackslashAddressesTheRootKey) {
     const wchar_t name[] = L"ZetoComRegistryTestRootValue";
-    RemoveRootValueAfterwards(HKEY_CURRENT_USER, name);
+    RemoveRootValue(HKEY_CURRENT_USER, name);
     CRegistry registry;
     ASSERT_EQ(registry.SetEntry(2, name, L"at the root"), 1);
     EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, L"", name).Text(), std::wstring(L"at the root", 12));
@@ -216,7 +216,7 @@ TEST_F(RegistryEntry, OtherRootSelectorsTouchNothing) {
     CRegistry registry;
     const CString path = CString(UserKey(L"\\Root\\Value").c_str());
     const CString classPath = L"ZetoComRegistryTest.Selector\\Value";
-    RemoveClassAfterwards(L"ZetoComRegistryTest.Selector");
+    RemoveClass(L"ZetoComRegistryTest.Selector");
     for (int root : {0, 4, -1, static_cast<int>(0x80000001)}) {
         CString text(L"kept");
         long number = 9;

@@ -30,9 +30,16 @@ protected:
     void SetUp() override { RemoveAll(); }
     void TearDown() override { RemoveAll(); }
 
-    // Extra keys below HKEY_CLASSES_ROOT and values of a root key to remove after the test.
-    void RemoveClassAfterwards(const std::wstring& subkey) { m_classes.push_back(subkey); }
-    void RemoveRootValueAfterwards(HKEY root, const std::wstring& name) { m_rootValues.push_back({root, name}); }
+    // Extra keys below HKEY_CLASSES_ROOT and values of a root key: removed at once (a crashed run
+    // may have left them) and again after the test.
+    void RemoveClass(const std::wstring& subkey) {
+        m_classes.push_back(subkey);
+        RemoveAll();
+    }
+    void RemoveRootValue(HKEY root, const std::wstring& name) {
+        m_rootValues.push_back({root, name});
+        RemoveAll();
+    }
 
     static std::wstring UserKey(const std::wstring& below) { return L"SOFTWARE\\" + Org() + below; }
     static std::wstring Org() { return kTestOrganisation; }

@@ -32,7 +32,9 @@ TEST_F(RegistryScope, EmptyOrganisationPutsTheKeyDirectlyBelowSoftware) {
 
 TEST_F(RegistryScope, OrganisationIsReadAtEachCall) {
     CRegistry registry(L"Elsewhere");
+    EXPECT_EQ(registry.GetOrganisation(), L"Elsewhere");
     registry.SetOrganisation(kTestOrganisation);
+    EXPECT_EQ(registry.GetOrganisation(), kTestOrganisation);
     ASSERT_EQ(registry.SetUserEntry(L"App", L"N", 1L), 1);
     EXPECT_TRUE(ReadRaw(HKEY_CURRENT_USER, UserKey(L"\\App"), L"N").exists);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"SOFTWARE\\Elsewhere"));
@@ -89,7 +91,7 @@ TEST_F(RegistryScope, GetMembersWriteTheTextsOfUnreadableTypes) {
 }
 
 TEST_F(RegistryScope, SystemScopeIgnoresTheOrganisation) {
-    RemoveClassAfterwards(L".zctestabc");
+    RemoveClass(L".zctestabc");
     CRegistry registry(kTestOrganisation);
     ASSERT_EQ(registry.SetSystemEntry(L".zctestabc", L"Type", L"AbcFile"), 1);
     EXPECT_EQ(ReadRaw(HKEY_CLASSES_ROOT, L".zctestabc", L"Type").Text(), std::wstring(L"AbcFile", 8));
@@ -106,8 +108,8 @@ TEST_F(RegistryScope, SystemScopeIgnoresTheOrganisation) {
 }
 
 TEST_F(RegistryScope, RegisterAppSetsTheDefaultValueOfAClass) {
-    RemoveClassAfterwards(L".zctestreg");
-    RemoveClassAfterwards(L"ZetoComRegistryTest.Doc");
+    RemoveClass(L".zctestreg");
+    RemoveClass(L"ZetoComRegistryTest.Doc");
     CRegistry registry;
     EXPECT_EQ(registry.HaveRegistered(L".zctestreg"), 0);
     ASSERT_EQ(registry.RegisterApp(L".zctestreg", L"AbcFile"), 1);
@@ -124,7 +126,7 @@ TEST_F(RegistryScope, RegisterAppSetsTheDefaultValueOfAClass) {
 
 TEST_F(RegistryScope, GetExtensionReadsAValueOfTheClassesRoot) {
     const wchar_t name[] = L"ZetoComRegistryTestExtension";
-    RemoveRootValueAfterwards(HKEY_CLASSES_ROOT, name);
+    RemoveRootValue(HKEY_CLASSES_ROOT, name);
     CRegistry registry;
     CString text(L"kept");
     EXPECT_EQ(registry.GetExtension(name, text), 0);
