@@ -18,9 +18,10 @@ ENUM_SERVICE_STATUSW* Cm_GetServiceEnum(DWORD* pdwCount) {
     ServiceManager manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE));
     if (!manager.Valid()) return nullptr;
     DWORD needed = 0;
-    // A size query that fails for any reason but a small buffer leaves nothing to allocate.
-    if (EnumServicesStatusW(manager.Get(), SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, count, nullptr) ||
-        GetLastError() != ERROR_MORE_DATA || needed == 0)
+    // A size query that fails for another reason than a small buffer sets no size: nothing to
+    // allocate. One that succeeds (no service) gets its empty block like any other.
+    if (!EnumServicesStatusW(manager.Get(), SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, count, nullptr) &&
+        GetLastError() != ERROR_MORE_DATA)
         return nullptr;
     auto* block = static_cast<ENUM_SERVICE_STATUSW*>(malloc(needed));
     if (block)

@@ -41,7 +41,11 @@ void Cm_ShowSmoothly(HWND hWnd, BOOL bShow, int nStep, int nLevel) {
     }
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
-    if (!GetWindowPlacement(hWnd, &placement) || placement.showCmd == SW_HIDE || IsIconic(hWnd)) return;
+    // The placement's show state is never SW_HIDE for a hidden window that is not minimised (it
+    // says normal), so a hidden window is also told by its visibility.
+    if (!GetWindowPlacement(hWnd, &placement) || placement.showCmd == SW_HIDE || !IsWindowVisible(hWnd) ||
+        IsIconic(hWnd))
+        return;
     for (int level = nLevel > 100 ? 100 : nLevel; level >= 0; level -= nStep) ShowLevel(hWnd, level, nStep);
 }
 

@@ -97,8 +97,10 @@ TEST_F(FadeTest, FadeOutCountsDownAndSkipsHiddenOrMinimisedWindows) {
     EXPECT_EQ(Fade(FALSE, 10, -1), Alphas{});
     ShowWindow(m_window, SW_MINIMIZE);
     EXPECT_EQ(Fade(FALSE, 10, 100), Alphas{});
+    ShowWindow(m_window, SW_RESTORE);
     ShowWindow(m_window, SW_HIDE);
-    EXPECT_EQ(Fade(FALSE, 10, 100), Alphas{});
+    ASSERT_FALSE(IsIconic(m_window));
+    EXPECT_EQ(Fade(FALSE, 10, 100), Alphas{}) << "hidden, not minimised";
     EXPECT_EQ(CurrentAlpha(m_window), 0) << "untouched since the last fade";
 }
 
