@@ -1,6 +1,8 @@
 // Depth-first count of a folder tree's files and folders and of the storage its files occupy.
 #include <ZetoCom.h>
 
+#include <cwchar>
+
 #include "file_handles.h"
 
 namespace {
@@ -27,7 +29,7 @@ __int64 StorageSize(const CString& path, const WIN32_FIND_DATAW& entry) {
 }
 
 bool IsDotEntry(const wchar_t* name) {
-    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
+    return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0;
 }
 
 // A folder reached through a junction or a symbolic link is counted but not walked: a link back

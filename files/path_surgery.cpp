@@ -9,9 +9,12 @@ BOOL Cm_CheckUNC(LPCWSTR path) {
 }
 
 LPWSTR Cm_PathAddBackslash(LPWSTR path) {
+    if (!path) return nullptr;
     // Some shlwapi versions still append to a path of MAX_PATH - 1 characters, writing the NUL
-    // one unit past the buffer: such a path is refused here, as the documented function does.
-    if (!path || lstrlenW(path) >= MAX_PATH - 1) return nullptr;
+    // one unit past the buffer: a path that full is refused here, as the documented function
+    // does, unless it already ends in a backslash and needs nothing.
+    int length = lstrlenW(path);
+    if (length >= MAX_PATH || (length == MAX_PATH - 1 && path[length - 1] != L'\\')) return nullptr;
     return PathAddBackslashW(path);
 }
 

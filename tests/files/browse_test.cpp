@@ -88,13 +88,13 @@ std::wstring Documents() {
     return path;
 }
 
-TEST_F(BrowseTest, DefaultPromptAndDocumentsFolderThenCancel) {
-    BrowseDialogWatcher watcher(IDCANCEL);
+TEST_F(BrowseTest, DefaultPromptAndDocumentsFolderConfirmed) {
+    BrowseDialogWatcher watcher(IDOK);
     CString chosen = Cm_SelectedFolder(nullptr, CString(), CString(), 0);
     ASSERT_TRUE(watcher.Finish()) << "no browse dialog appeared";
     EXPECT_TRUE(watcher.Shows(kDefaultPrompt));
     EXPECT_TRUE(watcher.Shows(Documents())) << "the documents folder is not shown as the selection";
-    EXPECT_TRUE(chosen.IsEmpty());
+    EXPECT_EQ(std::wstring(chosen.GetString()), Documents()) << "no trailing backslash";
 }
 
 TEST_F(BrowseTest, CallerCallbackReplacesOursAndReceivesTheDocumentsFolder) {

@@ -60,6 +60,9 @@ TEST(PathSurgery, AddBackslashOnlyWhereOneIsMissingAndFits) {
     lstrcpyW(path, full.c_str());
     EXPECT_EQ(Cm_PathAddBackslash(path), nullptr);
     EXPECT_EQ(std::wstring(path), full);
+    path[MAX_PATH - 2] = L'\\';  // as full, but ending in its backslash: nothing to append
+    EXPECT_EQ(Cm_PathAddBackslash(path), path + MAX_PATH - 1);
+    EXPECT_EQ(lstrlenW(path), MAX_PATH - 1);
 }
 
 TEST(PathSurgery, UncStripRemoveAndCut) {
