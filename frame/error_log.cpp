@@ -25,7 +25,7 @@ int Cm_OpenErrorFile(const wchar_t* path, int append) {
 
 int Cm_WriteErrorString(const wchar_t* text) {
     if (!g_log) return 0;
-    int written = __ms_fwprintf(g_log, L"[%s] %s\n", TimeStamp().GetString(), text);
+    int written = __ms_fwprintf(g_log, L"[%s] %s\n", TimeStamp().GetString(), text ? text : L"");
     fflush(g_log);
     return written;
 }

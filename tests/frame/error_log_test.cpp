@@ -59,6 +59,8 @@ TEST_F(ErrorLog, HostTextIsOneStampedLineFlushedAtOnce) {
     std::smatch stamp;
     ASSERT_TRUE(std::regex_search(bytes, stamp, kStamp)) << bytes;
     EXPECT_EQ(bytes.substr(22), "disk full\r\n");
+    EXPECT_EQ(Cm_WriteErrorString(nullptr), 22 + 1) << "a null text is an empty one";
+    EXPECT_EQ(ReadFileBytes(log).substr(bytes.size() + 22), "\r\n");
     char year[8];
     wsprintfA(year, "[%04d/", now.wYear);
     EXPECT_EQ(bytes.substr(0, 6), year);

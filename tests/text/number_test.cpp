@@ -55,6 +55,8 @@ TEST(DispByteSize, GivesEveryReferenceValue) {
         {1023, "1,023 Byte"},
         {1024, "1.00 KB"},
         {1536, "1.50 KB"},
+        {1050, "1.02 KB"},     // 1.0254: rounds up only without the 0.0005 taken off
+        {1054719, "1.00 MB"},  // from 1029 whole kilobytes; 1.01 from the bytes
         {1048575, "1,024.00 KB"},
         {1048576, "1.00 MB"},
         {5366336, "5.12 MB"},

@@ -22,6 +22,20 @@ TEST(AnsiConversion, RoundTripsJapaneseTextThroughOperatorNew) {
     ::operator delete(back);
 }
 
+TEST(AnsiConversion, FollowsTheThreadsCodePageNotTheSystems) {
+    LCID saved = GetThreadLocale();
+    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
+    wchar_t* wide = Cm_ToUnicode("\x82\xA0");  // two characters of code page 1252 here
+    char* narrow = Cm_FromUnicode(L"\u00E9");
+    SetThreadLocale(saved);
+    ASSERT_NE(wide, nullptr);
+    ASSERT_NE(narrow, nullptr);
+    EXPECT_STREQ(wide, L"\u201A\u00A0");
+    EXPECT_EQ(Bytes(narrow), "\xE9");
+    ::operator delete(wide);
+    ::operator delete(narrow);
+}
+
 TEST(AnsiConversion, EmptyGivesANewEmptyStringAndNullGivesNull) {
     wchar_t* wide = Cm_ToUnicode("");
     char* narrow = Cm_FromUnicode(L"");
