@@ -135,7 +135,7 @@ TEST(MemoryFigures, EachFunctionGivesItsFieldAndTheWholeRecord) {
     }
 }
 
-TEST(WorkingSet, OfThisProcessAndOfAChild) {
+TEST(WorkingSet, OfThisProcessByEitherHandle) {
     long own = Cm_GetProcessUsedMemory(nullptr);
     EXPECT_GT(own, 0);
     EXPECT_GT(Cm_GetProcessUsedMemory(GetCurrentProcess()), 0);
