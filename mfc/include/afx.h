@@ -47,7 +47,7 @@ public:
     CString(LPCWSTR psz);
     CString(LPCWSTR pch, int nLength);
     CString(wchar_t ch, int nRepeat = 1);
-    CString(LPCSTR psz);  // widened through the ANSI code page
+    CString(LPCSTR psz);  // widened through the calling thread's ANSI code page
     CString(const unsigned char* psz);
     ~CString();
 
@@ -68,7 +68,6 @@ public:
     operator LPCWSTR() const { return m_pszData; }
     wchar_t GetAt(int nIndex) const;
     wchar_t operator[](int nIndex) const { return GetAt(nIndex); }
-    void SetAt(int nIndex, wchar_t ch);
 
     int Compare(LPCWSTR psz) const;
     int CompareNoCase(LPCWSTR psz) const;
@@ -82,14 +81,6 @@ public:
     CString Mid(int nFirst, int nCount) const;
 
     int Remove(wchar_t ch);
-    int Replace(wchar_t chOld, wchar_t chNew);
-    int Replace(LPCWSTR pszOld, LPCWSTR pszNew);
-    int Insert(int nIndex, LPCWSTR psz);
-    CString& MakeUpper();
-    CString& MakeLower();
-    CString& TrimRight();
-    CString& TrimLeft();
-    CString& Trim();
 
     void Format(LPCWSTR pszFormat, ...);
     void FormatV(LPCWSTR pszFormat, va_list args);
@@ -98,7 +89,6 @@ public:
     // Direct access to the characters: at least nMinBufLength units plus the terminator.
     LPWSTR GetBuffer(int nMinBufLength);
     LPWSTR GetBuffer();
-    LPWSTR GetBufferSetLength(int nLength);
     void ReleaseBuffer(int nNewLength = -1);
 
     friend AFX_API CString operator+(const CString& a, const CString& b);

@@ -66,13 +66,13 @@ CString& CString::operator=(LPCSTR psz) {
         Empty();
         return *this;
     }
-    int n = MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    int n = MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, nullptr, 0);
     if (n <= 0) {
         Empty();
         return *this;
     }
     Reserve(n - 1, false);
-    MultiByteToWideChar(CP_ACP, 0, psz, -1, m_pszData, n);
+    MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, m_pszData, n);
     SetLength(n - 1);
     return *this;
 }
@@ -103,17 +103,14 @@ void CString::Empty() {
 wchar_t CString::GetAt(int nIndex) const {
     return (nIndex >= 0 && nIndex <= GetLength()) ? m_pszData[nIndex] : L'\0';
 }
-void CString::SetAt(int nIndex, wchar_t ch) {
-    if (nIndex >= 0 && nIndex < GetLength()) m_pszData[nIndex] = ch;
-}
 
 int CString::Compare(LPCWSTR psz) const { return wcscmp(m_pszData, psz ? psz : L""); }
 int CString::CompareNoCase(LPCWSTR psz) const { return _wcsicmp(m_pszData, psz ? psz : L""); }
 
 int CString::Find(wchar_t ch, int nStart) const {
     if (nStart < 0 || nStart >= GetLength()) return -1;
-    const wchar_t* p = wcschr(m_pszData + nStart, ch);
-    return p && *p ? static_cast<int>(p - m_pszData) : -1;
+    const wchar_t* p = wcschr(m_pszData + nStart, ch);  // the terminator itself for ch 0, as in MFC
+    return p ? static_cast<int>(p - m_pszData) : -1;
 }
 int CString::Find(LPCWSTR pszSub, int nStart) const {
     if (!pszSub || nStart < 0 || nStart > GetLength()) return -1;
@@ -122,7 +119,7 @@ int CString::Find(LPCWSTR pszSub, int nStart) const {
 }
 int CString::ReverseFind(wchar_t ch) const {
     const wchar_t* p = wcsrchr(m_pszData, ch);
-    return p && *p ? static_cast<int>(p - m_pszData) : -1;
+    return p ? static_cast<int>(p - m_pszData) : -1;
 }
 CString CString::Left(int nCount) const {
     if (nCount < 0) nCount = 0;
@@ -150,59 +147,6 @@ int CString::Remove(wchar_t ch) {
     if (kept != n) SetLength(kept);
     return n - kept;
 }
-int CString::Replace(wchar_t chOld, wchar_t chNew) {
-    int count = 0;
-    for (int i = 0, n = GetLength(); i < n; ++i)
-        if (m_pszData[i] == chOld) {
-            m_pszData[i] = chNew;
-            ++count;
-        }
-    return count;
-}
-int CString::Replace(LPCWSTR pszOld, LPCWSTR pszNew) {
-    int oldLen = Length(pszOld);
-    if (oldLen == 0) return 0;
-    CString result;
-    int count = 0;
-    const wchar_t* p = m_pszData;
-    for (const wchar_t* hit; (hit = wcsstr(p, pszOld)) != nullptr; p = hit + oldLen, ++count) {
-        result.Append(p, static_cast<int>(hit - p));
-        result += pszNew;
-    }
-    if (count) {
-        result += p;
-        *this = static_cast<CString&&>(result);
-    }
-    return count;
-}
-int CString::Insert(int nIndex, LPCWSTR psz) {
-    if (nIndex < 0) nIndex = 0;
-    if (nIndex > GetLength()) nIndex = GetLength();
-    *this = Left(nIndex) + psz + Mid(nIndex);
-    return GetLength();
-}
-CString& CString::MakeUpper() {
-    if (GetLength()) CharUpperBuffW(m_pszData, GetLength());
-    return *this;
-}
-CString& CString::MakeLower() {
-    if (GetLength()) CharLowerBuffW(m_pszData, GetLength());
-    return *this;
-}
-CString& CString::TrimRight() {
-    int n = GetLength();
-    while (n > 0 && iswspace(m_pszData[n - 1])) --n;
-    if (n != GetLength()) SetLength(n);
-    return *this;
-}
-CString& CString::TrimLeft() {
-    int skip = 0;
-    while (skip < GetLength() && iswspace(m_pszData[skip])) ++skip;
-    if (skip) *this = Mid(skip);
-    return *this;
-}
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-
 void CString::Format(LPCWSTR pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
@@ -237,11 +181,6 @@ LPWSTR CString::GetBuffer(int nMinBufLength) {
     return m_pszData;
 }
 LPWSTR CString::GetBuffer() { return GetBuffer(0); }
-LPWSTR CString::GetBufferSetLength(int nLength) {
-    GetBuffer(nLength);
-    SetLength(nLength);
-    return m_pszData;
-}
 void CString::ReleaseBuffer(int nNewLength) {
     if (IsNil(m_pszData)) return;
     int capacity = HeaderOf(m_pszData)->nAllocLength;

@@ -16,10 +16,20 @@ LPWSTR ExeTitle() {
     return _wcsdup(name);
 }
 
+// The name of an application that gives none, as MFC takes it: the program's title string
+// (AFX_IDS_APP_TITLE) when it has one, else its file title.
+LPWSTR DefaultAppName(HINSTANCE instance) {
+    constexpr UINT kAppTitle = 0xE000;
+    wchar_t title[256];
+    if (LoadStringW(instance, kAppTitle, title, 256) > 0) return _wcsdup(title);
+    return ExeTitle();
+}
+
 }  // namespace
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_pszAppName(lpszAppName ? _wcsdup(lpszAppName) : ExeTitle()),
+    : m_pszAppName(lpszAppName ? _wcsdup(lpszAppName)
+                               : DefaultAppName(AfxGetModuleState()->m_hCurrentInstanceHandle)),
       m_pszExeName(ExeTitle()),
       m_hInstance(AfxGetModuleState()->m_hCurrentInstanceHandle) {
     AFX_MODULE_STATE* state = AfxGetModuleState();

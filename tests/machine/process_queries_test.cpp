@@ -16,7 +16,7 @@ TEST(ProcessPaths, ModuleAndCurrentDirectory) {
     GetModuleFileNameW(nullptr, expected, MAX_PATH);
     EXPECT_EQ(Cm_GetModuleFileName(nullptr), CString(expected));
     CString dll = Cm_GetModuleFileName(GetModuleHandleW(L"ZetoCom.dll"));
-    EXPECT_EQ(dll.Right(12).MakeLower(), CString(L"\\zetocom.dll"));
+    EXPECT_EQ(dll.Right(12).CompareNoCase(L"\\zetocom.dll"), 0) << dll.GetString();
     EXPECT_TRUE(Cm_GetModuleFileName(reinterpret_cast<HINSTANCE>(0x10)).IsEmpty()) << "not a module";
 
     wchar_t before[MAX_PATH];

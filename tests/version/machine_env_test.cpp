@@ -13,6 +13,8 @@ namespace {
 constexpr wchar_t kOrganisation[] = L"ZetoComVersionTest";
 constexpr wchar_t kWriteFailed[] = L"インストールパスのレジストリ登録に失敗しました";
 constexpr wchar_t kNotSet[] = L"システムのインストールパスが設定されていません";
+// The test program's title string, which an application object without a name takes as its own.
+constexpr wchar_t kTitle[] = L"版情報の試験";
 
 std::wstring WithBackslash(std::wstring path) {
     if (!path.empty() && path.back() != L'\\') path += L'\\';
@@ -197,7 +199,7 @@ TEST_F(InstallPathTest, MissingPathIsReportedInJapanese) {
     app.m_strInstallPath = L"unchanged";
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app.InstallPath(kOrganisation, L"Tool", 0));
-    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, app.m_pszAppName, kNotSet, UINT(MB_OK)}));
+    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, kTitle, kNotSet, UINT(MB_OK)}));
     EXPECT_EQ(app.m_strInstallPath, L"unchanged");
 }
 
@@ -225,7 +227,7 @@ TEST_F(InstallPathTest, FailedWriteIsReportedInJapanese) {
     app.m_strInstallPath = L"C:\\Apps\\";
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app.InstallPath(kOrganisation, L"Tool", 1));
-    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, app.m_pszAppName, kWriteFailed, UINT(MB_OK)}));
+    EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, kTitle, kWriteFailed, UINT(MB_OK)}));
     EXPECT_EQ(app.m_strInstallPath, L"C:\\Apps\\");
     EXPECT_EQ(Stored(AppKey()), L"<absent>");
 }
