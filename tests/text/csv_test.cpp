@@ -159,7 +159,7 @@ TEST(CsvSjis, TrailByteThatEqualsTheQuoteDoesNotCloseTheField) {
     EXPECT_EQ(SplitWide("\x5C\x41\x5C\x2C\x78", wide, ',', '\x5C').fields, (Fields{"A", "x"}));
 }
 
-TEST(CsvSjis, AgreesWithTheReferenceOnRandomLines) {
+TEST(CsvReference, BothSplittersAgreeOnRandomLines) {
     std::mt19937 random(20261206);
     const unsigned char alphabet[] = {',', '\'', '\n', 'a', 0x5C, 0x83, 0x88, 0x9F, 0xB1, 0xE0, 0xFF, 0x7F, ' '};
     for (int round = 0; round < 20000; ++round) {
@@ -173,6 +173,14 @@ TEST(CsvSjis, AgreesWithTheReferenceOnRandomLines) {
         csvref::Split actual = SplitSjis(line, slots, ',', quote);
         ASSERT_EQ(actual.count, expected.count) << ::testing::PrintToString(line);
         ASSERT_EQ(actual.fields, expected.fields) << ::testing::PrintToString(line);
+        // The same bytes as wide units, where every quote unit is a quote.
+        csvref::BasicSplit<std::u16string> wideExpected =
+            csvref::SplitWide(std::u16string(line.begin(), line.end()), count, u',', static_cast<char16_t>(quote));
+        Slots<zc::WideUnit> wideSlots(count);
+        csvref::Split wide = SplitWide(line, wideSlots, ',', quote);
+        ASSERT_EQ(wide.count, wideExpected.count) << ::testing::PrintToString(line);
+        for (int i = 0; i < wide.count; ++i)
+            ASSERT_EQ(wide.fields[i], std::string(wideExpected.fields[i].begin(), wideExpected.fields[i].end()));
     }
 }
 
