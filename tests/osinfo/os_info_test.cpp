@@ -117,37 +117,37 @@ TEST(OsInfoName, NamesEachVersionAndServicePackLetter) {
 
 struct EditionRow {
     DWORD code;
-    const wchar_t* word;
+    const wchar_t* name;
 };
 
-// The edition word comes from the product code and the product type: every word of both tables,
-// and codes of the other table or of none.
+// The edition word comes from the product code and the product type: the whole name for every
+// word of both tables, and for codes of the other table or of none.
 TEST(OsInfoName, VersionSixEditionsFollowTheProductType) {
     const EditionRow workstation[] = {
-        {1, L"Ultimate"},          {2, L"Home Basic"},        {3, L"Home Premium"}, {4, L"Enterprise"},
-        {5, L"Home Basic N"},      {6, L"Business"},          {11, L"Starter Edition"}, {16, L"Business N"},
-        {0, L""},                  {7, L""},                  {0xABCDABCD, L""}};
+        {1, L"Windows Vista Ultimate"},        {2, L"Windows Vista Home Basic"}, {3, L"Windows Vista Home Premium"},
+        {4, L"Windows Vista Enterprise"},      {5, L"Windows Vista Home Basic N"}, {6, L"Windows Vista Business"},
+        {11, L"Windows Vista Starter Edition"}, {16, L"Windows Vista Business N"}, {0, L"Windows Vista "},
+        {7, L"Windows Vista "},                {0xABCDABCD, L"Windows Vista "}};
     for (const EditionRow& row : workstation) {
-        EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 0, VER_NT_WORKSTATION, 0, L"", row.code}),
-                  std::wstring(L"Windows Vista ") + row.word)
+        EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 0, VER_NT_WORKSTATION, 0, L"", row.code}), row.name)
             << "code " << row.code;
     }
-    const EditionRow server[] = {{7, L"Standard Edition"},
-                                 {8, L"Datacenter Edition"},
-                                 {9, L"Small Business Server"},
-                                 {10, L"Enterprise Edition"},
-                                 {15, L"Enterprise Edition for Itanium-based Systems"},
-                                 {17, L"Web Server Edition"},
-                                 {18, L"Cluster Server Edition"},
-                                 {19, L"Home Server Edition"},
-                                 {24, L"for Small Business Edition"},
-                                 {25, L"Small Business Server Premium Edition"},
-                                 {1, L""},
-                                 {20, L""}};
+    const EditionRow server[] = {
+        {7, L"Windows Server 2008 Standard Edition"},
+        {8, L"Windows Server 2008 Datacenter Edition"},
+        {9, L"Windows Server 2008 Small Business Server"},
+        {10, L"Windows Server 2008 Enterprise Edition"},
+        {15, L"Windows Server 2008 Enterprise Edition for Itanium-based Systems"},
+        {17, L"Windows Server 2008 Web Server Edition"},
+        {18, L"Windows Server 2008 Cluster Server Edition"},
+        {19, L"Windows Server 2008 Home Server Edition"},
+        {24, L"Windows Server 2008 for Small Business Edition"},
+        {25, L"Windows Server 2008 Small Business Server Premium Edition"},
+        {1, L"Windows Server 2008 "},
+        {20, L"Windows Server 2008 "}};
     for (BYTE type : {BYTE(VER_NT_SERVER), BYTE(VER_NT_DOMAIN_CONTROLLER)}) {
         for (const EditionRow& row : server) {
-            EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 1, type, 0, L"", row.code}),
-                      std::wstring(L"Windows Server 2008 ") + row.word)
+            EXPECT_EQ(NameOf({VER_PLATFORM_WIN32_NT, 6, 1, type, 0, L"", row.code}), row.name)
                 << "code " << row.code << " product type " << int(type);
         }
     }
