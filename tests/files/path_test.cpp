@@ -35,10 +35,15 @@ TEST(PathChecks, AMissingFileIsReportedOnRequest) {
     LocalFree(system);
     ScratchFolder scratch;
     std::wstring missing = scratch / L"missing.txt";
-    for (auto check : {&Cm_RemoveFile, &Cm_FileExistCheck}) {
-        SCOPED_TRACE(check == &Cm_RemoveFile ? "Cm_RemoveFile" : "Cm_FileExistCheck");
+    const struct {
+        const char* name;
+        BOOL (*check)(LPCWSTR, BOOL);
+    } checks[] = {{"Cm_RemoveFile", &Cm_RemoveFile}, {"Cm_FileExistCheck", &Cm_FileExistCheck},
+                  {"Cm_CheckDirectory", &Cm_CheckDirectory}};
+    for (const auto& row : checks) {
+        SCOPED_TRACE(row.name);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(check(missing.c_str(), TRUE));
+        EXPECT_FALSE(row.check(missing.c_str(), TRUE));
         EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", expected, UINT(MB_OK | MB_ICONINFORMATION)}));
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "cstring_print.h"
 #include "message_box_watcher.h"
@@ -69,14 +70,27 @@ TEST(ServiceList, AllWin32ServicesInOneFreeableBlock) {
     ENUM_SERVICE_STATUSW* services = Cm_GetServiceEnum(&count);
     ASSERT_NE(services, nullptr);
     ASSERT_GT(count, 0u);
-    bool sawRunning = false;
+    bool sawRunning = false, sawStopped = false;
     for (DWORD i = 0; i < count; ++i) {
         ASSERT_NE(services[i].lpServiceName, nullptr);
         EXPECT_NE(services[i].lpServiceName[0], L'\0');
         EXPECT_NE(services[i].ServiceStatus.dwServiceType & SERVICE_WIN32, 0u) << i;
         sawRunning = sawRunning || services[i].ServiceStatus.dwCurrentState == SERVICE_RUNNING;
+        sawStopped = sawStopped || services[i].ServiceStatus.dwCurrentState == SERVICE_STOPPED;
     }
-    EXPECT_TRUE(sawRunning) << "active services are listed too";
+    EXPECT_TRUE(sawRunning) << "active services are listed";
+    EXPECT_TRUE(sawStopped) << "inactive services are listed too";
+    // As many as the system lists for the same selection.
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE);
+    ASSERT_NE(manager, nullptr);
+    DWORD needed = 0, direct = 0;
+    EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, &direct, nullptr);
+    std::vector<BYTE> block(needed);
+    EXPECT_TRUE(EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL,
+                                    reinterpret_cast<ENUM_SERVICE_STATUSW*>(block.data()), needed, &needed, &direct,
+                                    nullptr));
+    CloseServiceHandle(manager);
+    EXPECT_EQ(count, direct);
     free(services);
 }
 

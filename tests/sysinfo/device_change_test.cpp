@@ -29,9 +29,16 @@ TEST(DeviceChange, ArrivalAndRemovalOfMediaAndVolumes) {
     Event media(0x02000001, DBTF_MEDIA);
     EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, media.Param(), drives), 1);
     EXPECT_EQ(Letters(drives), L"A" + std::wstring(24, L' ') + L"Z");
+    for (auto& unit : drives) unit = L'#';  // each call writes all 26 letters afresh
     EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, media.Param(), drives), 2);
+    EXPECT_EQ(Letters(drives), L"A" + std::wstring(24, L' ') + L"Z");
     EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, volume.Param(), drives), 4);
     EXPECT_EQ(Letters(drives), L"  C E" + std::wstring(21, L' '));
+    // The media bit decides, whatever other flag bits come with it.
+    Event network(0x04, DBTF_MEDIA | DBTF_NET);
+    EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, network.Param(), drives), 1);
+    Event netOnly(0x04, DBTF_NET);
+    EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, netOnly.Param(), drives), 3);
 }
 
 TEST(DeviceChange, OtherMessagesEventsAndDevicesLeaveTheBufferAlone) {

@@ -53,6 +53,10 @@ TEST(VersionFileTime, ReadsTheTimesAndShowsThemInLocalTime) {
     EXPECT_EQ(app.GetAppLastAccessDate().Find(L':'), -1);
 
     // The build date is the creation time of the file, whatever the file system keeps for it.
+    WIN32_FILE_ATTRIBUTE_DATA facts;
+    ASSERT_TRUE(GetFileAttributesExW(app.m_appInfo.strFilePath, GetFileExInfoStandard, &facts));
+    EXPECT_TRUE(app.m_ftCreation == facts.ftCreationTime);
+    EXPECT_NE(facts.ftCreationTime.dwHighDateTime, 0u);
     SYSTEMTIME local;
     FILETIME localCreation;
     ASSERT_TRUE(FileTimeToLocalFileTime(&app.m_ftCreation, &localCreation));
