@@ -17,9 +17,9 @@ TEST(ErrorMessage, ResolvesMinusOneFromTheLastErrorFirst) {
     MessageBoxWatcher watcher;
     SetLastError(ERROR_ACCESS_DENIED);
     EXPECT_EQ(Cm_ErrorMessage(-1, 0), 5);
-    SeenMessageBox box = watcher.Finish();
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.text.rfind(L"[Error:5] ", 0), 0u) << box.text;
+    EXPECT_EQ(watcher.Finish(),
+              (SeenMessageBox{true, L"Error Message", L"[Error:5] " + SystemTextOf(5), UINT(MB_OK | MB_ICONINFORMATION)}))
+        << "the text of the resolved code";
 }
 
 TEST(ErrorMessage, ShowsNothingForTheNoErrorCode) {
@@ -34,7 +34,8 @@ TEST(ErrorMessage, MinusOneAsNoErrorCodeComparesTheLastError) {
     MessageBoxWatcher watcher;
     SetLastError(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(Cm_ErrorMessage(-1, -1), 2);
-    EXPECT_TRUE(watcher.Finish().found);
+    EXPECT_EQ(watcher.Finish(),
+              (SeenMessageBox{true, L"Error Message", L"[Error:2] " + SystemTextOf(2), UINT(MB_OK | MB_ICONINFORMATION)}));
 }
 
 TEST(ErrorMessage, CodeZeroIsReportedWhenNotTheNoErrorCode) {

@@ -40,7 +40,7 @@ TEST(ModuleEntry, TheLibraryLoadsAndUnloadsRepeatedly) {
         EXPECT_EQ(ChainEntriesOf(library), 1);
         EXPECT_NE(GetProcAddress(library, "Cm_ErrorMessage"), nullptr);
 
-        // Thread attach and detach reach the entry while the library is loaded.
+        // A thread started and ended while the library is loaded leaves its registration alone.
         HANDLE thread = CreateThread(nullptr, 0, Nothing, nullptr, 0, nullptr);
         ASSERT_NE(thread, nullptr);
         WaitForSingleObject(thread, INFINITE);

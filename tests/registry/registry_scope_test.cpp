@@ -96,6 +96,7 @@ TEST_F(RegistryScope, SystemScopeIgnoresTheOrganisation) {
     ASSERT_EQ(registry.SetSystemEntry(L".zctestabc", L"Type", L"AbcFile"), 1);
     EXPECT_EQ(ReadRaw(HKEY_CLASSES_ROOT, L".zctestabc", L"Type").Text(), std::wstring(L"AbcFile", 8));
     ASSERT_EQ(registry.SetSystemEntry(L".zctestabc", L"Size", 12L), 1);
+    EXPECT_EQ(ReadRaw(HKEY_CLASSES_ROOT, L".zctestabc", L"Size").Text(), std::wstring(L"12", 3));
     CString text;
     long number = 0;
     EXPECT_EQ(registry.GetSystemEntry(L".zctestabc", L"Type", text), 1);
@@ -115,13 +116,13 @@ TEST_F(RegistryScope, RegisterAppSetsTheDefaultValueOfAClass) {
     ASSERT_EQ(registry.RegisterApp(L".zctestreg", L"AbcFile"), 1);
     RawValue raw = ReadRaw(HKEY_CLASSES_ROOT, L".zctestreg", L"");
     EXPECT_EQ(raw.type, DWORD(REG_SZ));
-    EXPECT_EQ(raw.Text().c_str(), std::wstring(L"AbcFile")) << "the default value, terminated";
+    EXPECT_EQ(raw.Text(), std::wstring(L"AbcFile", 8)) << "the default value, terminated";
     EXPECT_EQ(registry.HaveRegistered(L".zctestreg"), 1);
 
     ASSERT_EQ(registry.RegisterApp(L"ZetoComRegistryTest.Doc\\shell\\open\\command", L"notepad.exe \"%1\""), 1);
     EXPECT_EQ(registry.HaveRegistered(L"ZetoComRegistryTest.Doc\\shell"), 1);
-    EXPECT_EQ(ReadRaw(HKEY_CLASSES_ROOT, L"ZetoComRegistryTest.Doc\\shell\\open\\command", L"").Text().c_str(),
-              std::wstring(L"notepad.exe \"%1\""));
+    EXPECT_EQ(ReadRaw(HKEY_CLASSES_ROOT, L"ZetoComRegistryTest.Doc\\shell\\open\\command", L"").Text(),
+              std::wstring(L"notepad.exe \"%1\"", 17));
 }
 
 TEST_F(RegistryScope, GetExtensionReadsAValueOfTheClassesRoot) {

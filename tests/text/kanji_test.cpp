@@ -80,6 +80,13 @@ TEST(SjisToJis, WritesEscapesAroundEachRunAndLfForCrLf) {
     EXPECT_EQ(ToJis({}), Bytes{});
 }
 
+TEST(SjisToJis, BytesOutsideTheCodePageClassesAreCopied) {
+    // Code page 932's classes, not the byte-kind rule: 0x7F, 0x80, 0xA0 and 0xFD-0xFF are singles.
+    for (unsigned char b : {0x7F, 0x80, 0xA0, 0xFD, 0xFF}) EXPECT_EQ(ToJis({b, 'a'}), (Bytes{b, 'a'})) << int(b);
+    // The byte after a CR is skipped unseen, whatever it is.
+    EXPECT_EQ(ToJis({'a', 0x0D, 'b', 'c'}), (Bytes{'a', 0x0A, 'c'}));
+}
+
 TEST(SjisToJis, LoneKanaTakesTheWorstCaseOfSevenBytes) {
     EXPECT_EQ(ToJis({'a', 0xB1, 'b'}), (Bytes{'a', 0x1B, 0x28, 0x49, 0x31, 0x1B, 0x28, 0x42, 'b'}));
 }
@@ -121,6 +128,8 @@ TEST(JisToSjis, ModesFollowTheEscapes) {
     EXPECT_EQ(ToSjis({0x1B, 0x28, 0x49, 0x31, 0x60, ' ', 0x5F}), (Bytes{0xB1, 0x60, ' ', 0xDF}));
     EXPECT_EQ(ToSjis({0x1B, 0x28, 0x4A, 'a'}), (Bytes{0x1B, 0x28, 0x4A, 'a'}));
     EXPECT_EQ(ToSjis({0x1B, 0x24, 0x42, 0x90, 0x24, 0x22}), (Bytes{0x90, 0x82, 0xA0}));
+    // A line end inside a kanji run does not leave kanji mode.
+    EXPECT_EQ(ToSjis({0x1B, 0x24, 0x42, 0x24, 0x22, 0x0A, 0x24, 0x22}), (Bytes{0x82, 0xA0, 0x0D, 0x0A, 0x82, 0xA0}));
 }
 
 TEST(JisToSjis, BadPairGivesZerosAndCutPairIsDropped) {

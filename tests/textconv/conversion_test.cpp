@@ -69,6 +69,13 @@ TEST(Utf8Conversion, HiraganaBothWaysFromMalloc) {
     EXPECT_EQ(Bytes(sjis), "\x82\xA0x");
     EXPECT_EQ(_msize(sjis), 4u);
     free(sjis);
+    // The system's code page, whatever the thread's is.
+    LCID saved = GetThreadLocale();
+    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
+    sjis = Cm_Utf8ToShiftJis("\xE3\x81\x82");
+    SetThreadLocale(saved);
+    EXPECT_EQ(Bytes(sjis), "\x82\xA0");
+    free(sjis);
 }
 
 TEST(Utf8Conversion, EmptyAndNullGiveNull) {

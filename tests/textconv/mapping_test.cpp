@@ -33,14 +33,19 @@ TEST(ConvStr, NullOrRefusedFlagsGiveEmpty) {
     EXPECT_TRUE(Map(L"", 0x02).IsEmpty());
 }
 
+// The system's sort key of a text, one character per byte up to its terminating zero byte.
+CString SortKeyOf(const wchar_t* text) {
+    BYTE key[256] = {};
+    LCMapStringW(GetSystemDefaultLCID(), LCMAP_SORTKEY, text, -1, reinterpret_cast<LPWSTR>(key), sizeof key);
+    CString units;
+    for (const BYTE* b = key; *b; ++b) units += static_cast<wchar_t>(*b);
+    return units;
+}
+
 TEST(ConvStr, SortKeyBytesBecomeCharactersThatCompareAsTheKeys) {
-    CString a = Map(L"apple", 0x40);
-    CString b = Map(L"banana", 0x40);
-    ASSERT_FALSE(a.IsEmpty());
-    ASSERT_FALSE(b.IsEmpty());
-    for (int i = 0; i < a.GetLength(); ++i) EXPECT_LT(a[i], 0x100) << "one byte per character";
-    EXPECT_LT(a.Compare(b), 0);
-    EXPECT_EQ(Map(L"apple", 0x40), a);
+    for (const wchar_t* text : {L"apple", L"B", L"\u3042"}) EXPECT_EQ(Map(text, 0x40), SortKeyOf(text));
+    // "a" sorts before "B" although its code unit is larger.
+    EXPECT_LT(Map(L"a", 0x40).Compare(Map(L"B", 0x40)), 0);
 }
 
 }  // namespace
