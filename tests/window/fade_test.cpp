@@ -116,6 +116,26 @@ TEST_F(FadeTest, StepsOfZeroOrLessAndDestroyedStateDoNothing) {
     EXPECT_EQ(Fade(TRUE, 50, 100), (Alphas{0, 127, 255})) << "a new creation call fades again";
 }
 
+// The flags the library hands to EnableThemeDialogTexture, which it finds by name at run time.
+DWORD g_textureFlags = 0;
+HRESULT WINAPI RecordTexture(HWND, DWORD flags) {
+    g_textureFlags = flags;
+    return S_OK;
+}
+FARPROC WINAPI FindRecordingTexture(HMODULE module, LPCSTR name) {
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && lstrcmpA(name, "EnableThemeDialogTexture") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&RecordTexture));
+    return GetProcAddress(module, name);
+}
+
+TEST(ThemedTab, AsksForTheTabTextureExactly) {
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetProcAddress",
+                      reinterpret_cast<void*>(&FindRecordingTexture));
+    ASSERT_TRUE(patch.Applied());
+    Cm_SetXpStyleTab(reinterpret_cast<HWND>(0x1234));
+    EXPECT_EQ(g_textureFlags, DWORD(ETDT_ENABLETAB));
+}
+
 TEST(ThemedTab, DialogGetsTheTabTexture) {
     HWND dialog = CreateWindowExW(0, L"#32770", L"tab page", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr,
                                   nullptr);

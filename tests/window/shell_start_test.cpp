@@ -2,6 +2,7 @@
 // whether it is the elevated copy. Every probe and copy has ended before a test is over.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <sstream>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "import_patch.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -70,6 +72,41 @@ TEST_F(RunAsTest, OtherArgumentsAreNotPassedOn) {
 TEST_F(RunAsTest, WithoutArgumentsTheCopyGetsOnlyRunas) {
     EXPECT_EQ(Probe(L""), 1u);
     EXPECT_EQ(WaitForLog(m_log, 2), (Lines{"(none) -> 1", "runas -> 0"}));
+}
+
+// Wine's shell starts a program for any verb, so the request itself is watched: the library's
+// ShellExecuteW import answers from the test instead of starting anything.
+struct ShellRequest {
+    std::wstring verb, file, parameters;
+    bool folderGiven = true;
+    int show = -1;
+};
+ShellRequest g_request;
+INT_PTR g_shellAnswer = 0;
+
+HINSTANCE WINAPI AnswerShellExecute(HWND, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, INT show) {
+    g_request = {verb ? verb : L"(null)", file ? file : L"(null)", parameters ? parameters : L"(null)", folder != nullptr,
+                 show};
+    return reinterpret_cast<HINSTANCE>(g_shellAnswer);
+}
+
+TEST(RunAsRequest, AsksTheShellToRunThisProgramElevatedAndReadsItsAnswer) {
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "shell32.dll", "ShellExecuteW",
+                      reinterpret_cast<void*>(&AnswerShellExecute));
+    ASSERT_TRUE(patch.Applied());
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    g_shellAnswer = 33;  // the first value the shell uses for success
+    EXPECT_EQ(Cm_RunAsStart(), 1);
+    EXPECT_EQ(g_request.verb, L"runas");
+    EXPECT_EQ(g_request.file, self);
+    EXPECT_EQ(g_request.parameters, L"runas");
+    EXPECT_FALSE(g_request.folderGiven);
+    EXPECT_EQ(g_request.show, SW_SHOWNORMAL);
+    for (INT_PTR failure : {INT_PTR(32), INT_PTR(SE_ERR_FNF)}) {
+        g_shellAnswer = failure;
+        EXPECT_EQ(Cm_RunAsStart(), 0) << failure;
+    }
 }
 
 }  // namespace
