@@ -115,6 +115,12 @@ TEST_F(DriveDeviceTest, PlainDeviceGivesItsFriendlyNameOrDescription) {
     Mount(L'R', L"\\??\\ZCTEST#Disk&Ven_Zeto&Prod_R#0002&0#{x}");
     EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_R\\0002&0", L"DeviceDesc", L"Disk drive R");
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'R' - L'A'), CString(L"Disk drive R"));
+
+    // A name of 128 characters does not fit the 256 bytes read, so the description stands in.
+    Mount(L'S', L"\\??\\ZCTEST#Disk&Ven_Zeto&Prod_S#0003&0#{x}");
+    EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_S\\0003&0", L"FriendlyName", std::wstring(128, L'n'));
+    EnumValue(L"ZCTEST\\Disk&Ven_Zeto&Prod_S\\0003&0", L"DeviceDesc", L"Disk drive S");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'S' - L'A'), CString(L"Disk drive S"));
 }
 
 TEST_F(DriveDeviceTest, EveryPartButTheLastNamesTheKey) {
@@ -184,6 +190,12 @@ TEST_F(DriveDeviceTest, UsbVolumeNamesItsStorageDeviceByParentIdPrefix) {
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Zeto USB Device"));
 }
 
+TEST_F(DriveDeviceTest, EmptyPrefixMatchesAnyInstance) {
+    Volume(L'P', L"8&ee&0");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoE\\E1", L"", L"Empty prefix device");
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Empty prefix device"));
+}
+
 TEST_F(DriveDeviceTest, WholeInstanceIdAsPrefixOnTheIeee1394Bus) {
     Volume(L'P', L"9&ff&0&RM");
     StorageDevice(L"1394\\ZetoCam\\C1", L"9&ff&0&RM", L"Zeto 1394 Disk");
@@ -198,6 +210,16 @@ TEST_F(DriveDeviceTest, DeviceKeyThatCannotBeOpenedEndsTheBusSearch) {
     if (!BrokenDeviceKey(L"USBSTOR\\Disk&Ven_Broken"))
         GTEST_SKIP() << "this Wine cannot make a registry key that enumerates but does not open";
     EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"Own volume name"));
+}
+
+TEST_F(DriveDeviceTest, InstanceKeyThatCannotBeOpenedEndsOnlyItsDevice) {
+    Volume(L'P', L"5&bb&0");
+    EnumValue(L"ZCVOL\\Volume\\5&bb&0", L"FriendlyName", L"Own volume name");
+    StorageDevice(L"USBSTOR\\Disk&Ven_ZetoY\\Y1", L"5&bb", L"On the next device");
+    // The broken instance is listed first (keys enumerate in name order).
+    if (!BrokenDeviceKey(L"USBSTOR\\Disk&Ven_Another\\A0"))
+        GTEST_SKIP() << "this Wine cannot make a registry key that enumerates but does not open";
+    EXPECT_EQ(Cm_GetDeviceNameFromDrive(L'P' - L'A'), CString(L"On the next device"));
 }
 
 }  // namespace
