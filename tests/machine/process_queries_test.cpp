@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cstring_print.h"
+#include "import_patch.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -159,6 +160,42 @@ TEST(WorkingSet, OfThisProcessByEitherHandle) {
 
 TEST(Administrators, AgreesWithTheShell) {
     EXPECT_EQ(Cm_UserIsNTAdmin(), IsUserAnAdmin() ? 1 : 0);
+}
+
+// The token's groups as the test makes them up, in front of the library's GetTokenInformation.
+struct MadeUpGroups {
+    bool answer = true;
+    bool withAdministrators = false;
+    DWORD administratorsAttributes = 0;
+};
+MadeUpGroups g_groups;
+
+BOOL WINAPI MakeUpGroups(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID buffer, DWORD size, PDWORD returned) {
+    static SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY, nt = SECURITY_NT_AUTHORITY;
+    static PSID everyone = nullptr, administrators = nullptr;
+    if (!everyone) AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    if (!administrators)
+        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                 &administrators);
+    if (!g_groups.answer || size < sizeof(TOKEN_GROUPS) + sizeof(SID_AND_ATTRIBUTES)) return FALSE;
+    auto* groups = static_cast<TOKEN_GROUPS*>(buffer);
+    groups->GroupCount = g_groups.withAdministrators ? 2 : 1;
+    groups->Groups[0] = {everyone, SE_GROUP_ENABLED};
+    groups->Groups[1] = {administrators, g_groups.administratorsAttributes};
+    *returned = sizeof(TOKEN_GROUPS) + sizeof(SID_AND_ATTRIBUTES);
+    return TRUE;
+}
+
+TEST(Administrators, DecidedByTheGroupAloneNotItsAttributes) {
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", "GetTokenInformation",
+                      reinterpret_cast<void*>(&MakeUpGroups));
+    ASSERT_TRUE(patch.Applied());
+    g_groups = {true, false, 0};
+    EXPECT_EQ(Cm_UserIsNTAdmin(), 0) << "Everyone only";
+    g_groups = {true, true, SE_GROUP_USE_FOR_DENY_ONLY};
+    EXPECT_EQ(Cm_UserIsNTAdmin(), 1) << "present for deny checks only still counts";
+    g_groups = {false, true, SE_GROUP_ENABLED};
+    EXPECT_EQ(Cm_UserIsNTAdmin(), 0) << "the groups cannot be read";
 }
 
 }  // namespace
