@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cstring_print.h"
+#include "import_patch.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -125,6 +126,29 @@ TEST(SearchFolder, SparseFilesCountTheStorageTheShellReports) {
     Walk walk = Walk().Over(scratch.Path());
     EXPECT_EQ(walk.bytes, StorageOf(path));
     EXPECT_EQ(walk.files, 1u);
+}
+
+// Storage sizes as a compressing file system would report them, in front of the library's
+// GetCompressedFileSizeW: "packed" files occupy 4 MiB, "locked" ones cannot be asked.
+DWORD WINAPI ReportStorage(LPCWSTR path, LPDWORD high) {
+    *high = 0;
+    if (wcsstr(path, L"locked")) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_FILE_SIZE;
+    }
+    return wcsstr(path, L"packed") ? 4u << 20 : GetCompressedFileSizeW(path, high);
+}
+
+TEST(SearchFolder, CompressedFilesCountTheirStorageAndUnreadableOnesNothing) {
+    ScratchFolder scratch;
+    scratch.WriteFile(L"packed.bin", std::string(10 << 20, 'p'));
+    scratch.WriteFile(L"locked.bin", "locked");
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetCompressedFileSizeW",
+                      reinterpret_cast<void*>(&ReportStorage));
+    ASSERT_TRUE(patch.Applied());
+    Walk walk = Walk().Over(scratch.Path());
+    EXPECT_EQ(walk.bytes, 4LL << 20) << "not the 10 MB listed";
+    EXPECT_EQ(walk.files, 2u) << "the unreadable file is counted all the same";
 }
 
 TEST(SearchFolder, AGenuineLowPartOf0xFFFFFFFFIsNotAFailure) {
