@@ -7,6 +7,7 @@
 
 #include "message_box_watcher.h"
 #include "scratch_folder.h"
+#include "system_text_for_test.h"
 
 namespace {
 
@@ -27,12 +28,7 @@ TEST(PathChecks, FilesFoldersAndSilentFailures) {
 }
 
 TEST(PathChecks, AMissingFileIsReportedOnRequest) {
-    LPWSTR system = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
-                   ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&system),
-                   0, nullptr);
-    std::wstring expected = L"[Error:2] " + std::wstring(system ? system : L"");
-    LocalFree(system);
+    std::wstring expected = L"[Error:2] " + SystemTextOf(ERROR_FILE_NOT_FOUND);
     ScratchFolder scratch;
     std::wstring missing = scratch / L"missing.txt";
     const struct {

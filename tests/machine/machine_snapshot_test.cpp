@@ -1,13 +1,16 @@
 // Services, processes, volumes and interfaces from the real system under Wine.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "cstring_print.h"
+#include "import_patch.h"
 #include "message_box_watcher.h"
 #include "scratch_folder.h"
+#include "system_text_for_test.h"
 
 namespace {
 
@@ -63,6 +66,57 @@ TEST(ProcessList, FindsChildrenByNameAndAppends) {
     ASSERT_EQ(Cm_GetProcessList(&list), 1);
     EXPECT_EQ(CountOf(list, L"zc_probe_child.exe"), 4) << "a second walk appends every name again";
     EXPECT_EQ(CountOf(list, L"machine_tests.exe"), 2);
+}
+
+// System calls that fail, in front of the library's imports.
+HANDLE WINAPI RefuseSnapshot(DWORD, DWORD) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return INVALID_HANDLE_VALUE;
+}
+BOOL WINAPI EndWalkWithAccessDenied(HANDLE, LPPROCESSENTRY32W) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+SC_HANDLE WINAPI RefuseManager(LPCWSTR, LPCWSTR, DWORD) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return nullptr;
+}
+
+std::wstring ErrorBoxText(DWORD code) { return L"[Error:" + std::to_wstring(code) + L"] " + SystemTextOf(code); }
+
+TEST(ProcessList, FailuresAreShownAndKeepWhatWasListed) {
+    CStringList list;
+    list.AddTail(CString(L"kept"));
+    {
+        ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "CreateToolhelp32Snapshot",
+                          reinterpret_cast<void*>(&RefuseSnapshot));
+        ASSERT_TRUE(patch.Applied());
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(Cm_GetProcessList(&list), 0);
+        EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", ErrorBoxText(ERROR_NOT_ENOUGH_MEMORY),
+                                                    UINT(MB_OK | MB_ICONINFORMATION)}));
+    }
+    {
+        ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "Process32NextW",
+                          reinterpret_cast<void*>(&EndWalkWithAccessDenied));
+        ASSERT_TRUE(patch.Applied());
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(Cm_GetProcessList(&list), 0) << "a walk that ends with another code than no more files";
+        EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", ErrorBoxText(ERROR_ACCESS_DENIED),
+                                                    UINT(MB_OK | MB_ICONINFORMATION)}));
+    }
+    EXPECT_EQ(list.GetCount(), 2) << "the first entry of the broken walk stays";
+}
+
+TEST(ServiceList, RefusedManagerGivesNullAndACountOfZeroSilently) {
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", "OpenSCManagerW",
+                      reinterpret_cast<void*>(&RefuseManager));
+    ASSERT_TRUE(patch.Applied());
+    DWORD count = 12345;
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(Cm_GetServiceEnum(&count), nullptr);
+    EXPECT_EQ(count, 0u);
+    EXPECT_FALSE(watcher.Finish(200).found);
 }
 
 TEST(ServiceList, AllWin32ServicesInOneFreeableBlock) {
