@@ -31,8 +31,10 @@ TEST(FileSize, SmallBusyMissingFolderAndBeyond4GiB) {
     EXPECT_EQ(Cm_GetFileSize((scratch / L"missing.bin").c_str()), -1);
     EXPECT_EQ(Cm_GetFileSize(scratch.Path().c_str()), -1);
 
-    std::wstring busy = scratch / L"busy.bin";  // held open for writing by someone else
-    HANDLE writer = CreateFileW(busy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+    // Held open for writing by someone who lets nobody read: only an open without data access,
+    // as the size query needs, still gets through.
+    std::wstring busy = scratch / L"busy.bin";
+    HANDLE writer = CreateFileW(busy.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     DWORD written = 0;
