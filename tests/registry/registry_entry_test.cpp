@@ -197,6 +197,21 @@ TEST_F(RegistryEntry, DeleteEntryOnAMissingKeyLeavesItCreated) {
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key));
 }
 
+TEST_F(RegistryEntry, AKeyThatCannotBeCreatedGivesZero) {
+    // Below a volatile key only volatile keys can be made, so the entry's key cannot be created.
+    HKEY parent;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, UserKey(L"").c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE,
+                              nullptr, &parent, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(parent);
+    CRegistry registry;
+    const CString path = CString(UserKey(L"\\Sub\\Value").c_str());
+    EXPECT_EQ(registry.SetEntry(2, path, L"x"), 0);
+    EXPECT_EQ(registry.SetEntry(2, path, 1L), 0);
+    EXPECT_EQ(registry.DeleteEntry(2, path), 0);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UserKey(L"\\Sub")));
+}
+
 TEST_F(RegistryEntry, PathWithoutBackslashAddressesTheRootKey) {
     const wchar_t name[] = L"ZetoComRegistryTestRootValue";
     RemoveRootValue(HKEY_CURRENT_USER, name);
