@@ -3,6 +3,7 @@
 // silent and the result is always TRUE.
 #include <ZetoCom.h>
 
+#include "../sysinfo/loaded_module.h"
 #include "shell_objects.h"
 
 namespace {
@@ -14,25 +15,6 @@ using CoUninitializeFn = void(WINAPI*)();
 const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID kShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-class ScopedLibrary {
-public:
-    explicit ScopedLibrary(LPCWSTR name) : m_module(LoadLibraryW(name)) {}
-    ~ScopedLibrary() {
-        if (m_module) FreeLibrary(m_module);
-    }
-    ScopedLibrary(const ScopedLibrary&) = delete;
-    ScopedLibrary& operator=(const ScopedLibrary&) = delete;
-
-    explicit operator bool() const { return m_module != nullptr; }
-    template <typename Function>
-    Function Find(const char* name) const {
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-    }
-
-private:
-    HMODULE m_module;
-};
 
 struct LinkProperties {
     LPCWSTR target;
@@ -66,7 +48,7 @@ void SaveLink(CoCreateInstanceFn create, const LinkProperties& properties, LPCST
 
 BOOL Cm_CreateLinkFile(LPCWSTR target, LPCSTR linkFile, LPCWSTR arguments, LPCWSTR workingFolder, LPCWSTR iconFile,
                        bool showNormal) {
-    ScopedLibrary ole32(L"ole32.dll");
+    zc::LoadedModule ole32(L"ole32.dll");
     if (!ole32) return TRUE;
     auto initialize = ole32.Find<CoInitializeFn>("CoInitialize");
     auto create = ole32.Find<CoCreateInstanceFn>("CoCreateInstance");
