@@ -8,6 +8,7 @@
 #include "message_box_watcher.h"
 #include "scratch_folder.h"
 #include "system_text_for_test.h"
+#include "temp_variables.h"
 
 namespace {
 
@@ -150,25 +151,37 @@ TEST(TempNames, TempPathAndNewEmptyReservedFiles) {
 }
 
 TEST(TempNames, AMissingTempDirectoryIsShownAndLeavesTheBuffer) {
-    wchar_t saved[2][MAX_PATH];
-    const wchar_t* names[] = {L"TMP", L"TEMP"};
-    DWORD had[2];
-    std::wstring tooLong = L"C:\\" + std::wstring(300, L'x');
-    for (int i = 0; i < 2; ++i) {
-        had[i] = GetEnvironmentVariableW(names[i], saved[i], MAX_PATH);
-        SetEnvironmentVariableW(names[i], tooLong.c_str());
-    }
     wchar_t buffer[MAX_PATH] = L"untouched";
-    MessageBoxWatcher watcher;
-    BOOL ok = Cm_GetTempPathName(buffer);
-    SeenMessageBox box = watcher.Finish(1000);
-    for (int i = 0; i < 2; ++i) SetEnvironmentVariableW(names[i], had[i] ? saved[i] : nullptr);
-
+    SeenMessageBox box;
+    BOOL ok;
+    {
+        TempVariables tooLong(L"C:\\" + std::wstring(300, L'x'));
+        MessageBoxWatcher watcher;
+        ok = Cm_GetTempPathName(buffer);
+        box = watcher.Finish(1000);
+    }
     EXPECT_FALSE(ok);
     EXPECT_STREQ(buffer, L"untouched");
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.caption, L"Error Message");
     // Windows reports the buffer overflow (111), Wine the name too long (206): either is shown.
+    EXPECT_EQ(box.text.rfind(L"[Error:", 0), 0u) << box.text;
+    EXPECT_EQ(box.text.rfind(L"[Error:0]", 0), std::wstring::npos) << box.text;
+}
+
+TEST(TempNames, ATempFileThatCannotBeMadeIsShown) {
+    wchar_t buffer[MAX_PATH] = L"";
+    SeenMessageBox box;
+    BOOL ok;
+    {
+        TempVariables missing(L"C:\\zc-no-such-folder");
+        MessageBoxWatcher watcher;
+        ok = Cm_GetTempFileName(buffer);
+        box = watcher.Finish(1000);
+    }
+    EXPECT_FALSE(ok);
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.caption, L"Error Message");
     EXPECT_EQ(box.text.rfind(L"[Error:", 0), 0u) << box.text;
     EXPECT_EQ(box.text.rfind(L"[Error:0]", 0), std::wstring::npos) << box.text;
 }

@@ -6,6 +6,7 @@
 
 #include "cstring_print.h"
 #include "message_box_watcher.h"
+#include "temp_variables.h"
 #include "version_test_app.h"
 
 namespace {
@@ -39,6 +40,19 @@ TEST(MachineEnv, FillsTheDirectoriesAndNames) {
     EXPECT_EQ(app.m_strComputerName, buffer);
     EXPECT_FALSE(app.m_strUserName.IsEmpty());
     EXPECT_FALSE(app.m_strComputerName.IsEmpty());
+}
+
+TEST(MachineEnv, StopsAtTheFirstCallThatFails) {
+    TestVersion app;
+    app.m_strTempPath = app.m_strUserName = app.m_strComputerName = L"old";
+    {
+        TempVariables tooLong(L"C:\\" + std::wstring(1100, L'x'));  // longer than the 1022 units asked for
+        EXPECT_FALSE(app.GetMachineEnv());
+    }
+    EXPECT_EQ(app.m_strInstallPath.Right(1), L"\\") << "the current directory came first";
+    EXPECT_EQ(app.m_strTempPath, L"old");
+    EXPECT_EQ(app.m_strUserName, L"old");
+    EXPECT_EQ(app.m_strComputerName, L"old");
 }
 
 // Changes the current directory for one test.
