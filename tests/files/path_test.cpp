@@ -114,7 +114,10 @@ TEST(EnvironmentPaths, ExpandKnownReferencesWithinTheWorkArea) {
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"no references").GetString(), L"no references");
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"C:\\%ZC_FILES_TEST%\\x").GetString(), L"C:\\\x65E5\x672C\\x");
     EXPECT_STREQ(Cm_ExpandEnvironmentStrings(L"%ZC_UNDEFINED_NAME%\\x").GetString(), L"%ZC_UNDEFINED_NAME%\\x");
-    EXPECT_LT(Cm_ExpandEnvironmentStrings(L"%ZC_FILES_LONG%%ZC_FILES_LONG%").GetLength(), 512);
+    // Too long for the work area: what the system left there, not the text as given.
+    CString cut = Cm_ExpandEnvironmentStrings(L"%ZC_FILES_LONG%%ZC_FILES_LONG%");
+    EXPECT_LT(cut.GetLength(), 512);
+    EXPECT_NE(cut, L"%ZC_FILES_LONG%%ZC_FILES_LONG%");
     SetEnvironmentVariableW(L"ZC_FILES_TEST", nullptr);
     SetEnvironmentVariableW(L"ZC_FILES_LONG", nullptr);
 }

@@ -222,12 +222,13 @@ TEST_F(InstallPathTest, UnreadableValueIsReportedAsMissing) {
     ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, AppKey().c_str(), L"InstallPath", REG_BINARY, bytes, sizeof bytes),
               ERROR_SUCCESS);
     TestVersion app;
+    app.m_strInstallPath = L"unchanged";
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app.InstallPath(kOrganisation, L"Tool", 0));
     SeenMessageBox box = watcher.Finish();
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.text, kNotSet);
-    EXPECT_TRUE(app.m_strInstallPath.IsEmpty());
+    EXPECT_EQ(app.m_strInstallPath, L"unchanged");
 }
 
 TEST_F(InstallPathTest, FailedWriteIsReportedInJapanese) {
