@@ -7,7 +7,6 @@
 
 #include "child_process.h"
 #include "cstring_print.h"
-#include "scratch_folder.h"
 #include "wine_version.h"
 
 namespace {
@@ -300,23 +299,6 @@ TEST(OsInfoSystem, ChildSeesTheConfiguredVersion) {
     EXPECT_EQ(std::wstring(reinterpret_cast<wchar_t*>(pack)), expected);
 }
 
-// Runs this program's child test with the expectation in its environment. True when the child
-// ended with 0 and its own report says the test ran to completion (not skipped, not filtered out).
-bool RunChild(const std::wstring& expectation) {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    ScratchFolder folder;
-    const std::wstring report = folder / L"child.json";
-    SetEnvironmentVariableW(L"ZC_EXPECT_VERSION", expectation.c_str());
-    DWORD code = RunProgram(path, L"\"" + std::wstring(path) +
-                                      L"\" --gtest_brief=1 --gtest_filter=OsInfoSystem.ChildSeesTheConfiguredVersion"
-                                      L" --gtest_output=json:" + report);
-    SetEnvironmentVariableW(L"ZC_EXPECT_VERSION", nullptr);
-    std::string json = ReadFileBytes(report);
-    return code == 0 && json.find("\"name\": \"ChildSeesTheConfiguredVersion\"") != std::string::npos &&
-           json.find("\"result\": \"COMPLETED\"") != std::string::npos;
-}
-
 TEST(OsInfoSystem, ReportsTheVersionWineIsToldToReport) {
     struct Case {
         const wchar_t* wineVersion;
@@ -335,7 +317,8 @@ TEST(OsInfoSystem, ReportsTheVersionWineIsToldToReport) {
     for (const Case& c : cases) {
         WineVersionOverride override(c.wineVersion);
         ASSERT_TRUE(override.IsSet());
-        EXPECT_TRUE(RunChild(c.expectation)) << "Wine version " << std::string(c.wineVersion, c.wineVersion + wcslen(c.wineVersion));
+        EXPECT_TRUE(RunChildTest(L"OsInfoSystem.ChildSeesTheConfiguredVersion", L"ZC_EXPECT_VERSION", c.expectation))
+            << "Wine version " << std::string(c.wineVersion, c.wineVersion + wcslen(c.wineVersion));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "child_process.h"
 
+#include "scratch_folder.h"
+
 #include <tlhelp32.h>
 
 #include <cwchar>
@@ -61,6 +63,21 @@ DWORD RunProgram(const std::wstring& program, std::wstring command) {
         WaitForSingleObject(info.hProcess, 5000);
     }
     return code;
+}
+
+bool RunChildTest(const std::wstring& test, const wchar_t* variable, const std::wstring& value) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    ScratchFolder folder;
+    const std::wstring report = folder / L"child.json";
+    SetEnvironmentVariableW(variable, value.c_str());
+    DWORD code = RunProgram(path, L"\"" + std::wstring(path) + L"\" --gtest_brief=1 --gtest_filter=" + test +
+                                      L" --gtest_output=json:" + report);
+    SetEnvironmentVariableW(variable, nullptr);
+    const std::string json = ReadFileBytes(report);
+    const std::wstring name = test.substr(test.find(L'.') + 1);
+    return code == 0 && json.find("\"name\": \"" + std::string(name.begin(), name.end()) + "\"") != std::string::npos &&
+           json.find("\"result\": \"COMPLETED\"") != std::string::npos;
 }
 
 int EndLeftoverProcesses(const wchar_t* exeName) {

@@ -12,6 +12,11 @@ std::wstring ProgramFolder();
 // (0xFFFFFFFF when it could not be started or did not end in time; it is then ended).
 DWORD RunProgram(const std::wstring& program, std::wstring command);
 
+// Runs one test of this test program in a child with the environment variable set (and clears
+// it again). True when the child ended with 0 and its own gtest report says the test ran to
+// completion: a child that skipped the test, or matched no test, does not pass.
+bool RunChildTest(const std::wstring& test, const wchar_t* variable, const std::wstring& value);
+
 // Waits up to ten seconds for every running process whose file name is the given one to end,
 // ends those that are still there and gives how many it had to end.
 int EndLeftoverProcesses(const wchar_t* exeName);

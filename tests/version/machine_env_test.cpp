@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "cstring_print.h"
 #include "message_box_watcher.h"
 #include "temp_variables.h"
 #include "version_test_app.h"
+#include "wine_version.h"
 
 namespace {
 
@@ -138,6 +140,26 @@ TEST(MachineEnv, ReadsTheRegisteredOwnerOfAnNtSystem) {
     EXPECT_EQ(app.m_strRegisteredOwner, L"試験 太郎");
     EXPECT_EQ(app.m_strRegisteredOrganization, L"kept") << "an absent value leaves its field";
     EXPECT_EQ(app.m_strProductId, L"12345-OEM-0000001-00000");
+}
+
+// Run by ReadsTheOwnerOfAWindows9xSystemFromItsOwnKey in a child that Wine tells it runs on
+// Windows 98; ZC_EXPECT_OWNER holds the owner it must read.
+TEST(MachineEnv, ChildReadsTheWindows9xKey) {
+    wchar_t expected[256];
+    if (!GetEnvironmentVariableW(L"ZC_EXPECT_OWNER", expected, 256)) GTEST_SKIP() << "run by the parent test only";
+    TestVersion app;
+    app.GetOsInfo();
+    EXPECT_EQ(app.m_strRegisteredOwner, expected);
+}
+
+TEST(MachineEnv, ReadsTheOwnerOfAWindows9xSystemFromItsOwnKey) {
+    SystemValues nt(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    nt.Set(L"RegisteredOwner", L"the NT key");
+    SystemValues nineX(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+    nineX.Set(L"RegisteredOwner", L"九十八 花子");
+    WineVersionOverride win98(L"win98");
+    ASSERT_TRUE(win98.IsSet());
+    EXPECT_TRUE(RunChildTest(L"MachineEnv.ChildReadsTheWindows9xKey", L"ZC_EXPECT_OWNER", L"九十八 花子"));
 }
 
 // Removes the install-path keys of the tests before and after each one.
