@@ -59,6 +59,19 @@ TEST(VersionResource, MissingValueLeavesOnlyItsFieldEmpty) {
     EXPECT_EQ(app.GetAppDllVersion(), L"1.2.3.4");
 }
 
+TEST(VersionResource, WithoutATranslationTableTheHeldPairNamesTheTable) {
+    TestModule module(L"version_notranslation.dll");
+    TestVersion fresh;
+    ASSERT_TRUE(fresh.ReadResourceInformation(module.Handle()));
+    EXPECT_EQ(fresh.m_dwTranslation, 0u);
+    EXPECT_TRUE(fresh.GetAppCompany().IsEmpty()) << "looked up under 00000000";
+    TestVersion japanese;
+    japanese.m_dwTranslation = 0x04B00411;
+    ASSERT_TRUE(japanese.ReadResourceInformation(module.Handle()));
+    EXPECT_EQ(japanese.m_dwTranslation, 0x04B00411u) << "kept";
+    EXPECT_EQ(japanese.GetAppCompany(), L"訳表なし");
+}
+
 TEST(VersionResource, ModuleWithoutResourceKeepsOnlyItsPath) {
     TestModule module(L"version_none.dll");
     ASSERT_NE(module.Handle(), nullptr);
