@@ -31,7 +31,6 @@ TEST(MachineEnv, FillsTheDirectoriesAndNames) {
 
     ASSERT_TRUE(GetCurrentDirectoryW(1024, buffer));
     EXPECT_EQ(app.m_strInstallPath, WithBackslash(buffer).c_str());
-    EXPECT_EQ(app.m_strInstallPath.Right(1), L"\\");
     ASSERT_TRUE(GetTempPathW(1024, buffer));
     EXPECT_EQ(app.m_strTempPath, buffer) << "already ends in a backslash";
     DWORD size = 1024;
@@ -40,8 +39,6 @@ TEST(MachineEnv, FillsTheDirectoriesAndNames) {
     size = 1024;
     ASSERT_TRUE(GetComputerNameW(buffer, &size));
     EXPECT_EQ(app.m_strComputerName, buffer);
-    EXPECT_FALSE(app.m_strUserName.IsEmpty());
-    EXPECT_FALSE(app.m_strComputerName.IsEmpty());
 }
 
 TEST(MachineEnv, StopsAtTheFirstCallThatFails) {
