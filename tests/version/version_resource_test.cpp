@@ -113,7 +113,13 @@ TEST(VersionResource, InitInstanceReadsTheExecutableAndItsTimes) {
     TestVersion app;
     EXPECT_TRUE(app.InitInstance());
     EXPECT_EQ(app.GetAppInternalName(), L"version_tests");
-    EXPECT_NE(app.m_ftLastWrite.dwHighDateTime, 0u) << "the file times were read";
+    // The times of this program's own file.
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    WIN32_FILE_ATTRIBUTE_DATA facts;
+    ASSERT_TRUE(GetFileAttributesExW(self, GetFileExInfoStandard, &facts));
+    EXPECT_EQ(CompareFileTime(&app.m_ftLastWrite, &facts.ftLastWriteTime), 0);
+    EXPECT_EQ(CompareFileTime(&app.m_ftCreation, &facts.ftCreationTime), 0);
     EXPECT_NE(app.GetAppWriteDate().Find(L'/'), -1) << app.GetAppWriteDate().GetString();
 }
 
