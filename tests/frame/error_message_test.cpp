@@ -9,17 +9,14 @@ namespace {
 TEST(ErrorMessage, ShowsTheSystemTextInAnInformationBox) {
     MessageBoxWatcher watcher;
     EXPECT_EQ(Cm_ErrorMessage(2, 0), 2);
-    EXPECT_EQ(watcher.Finish(),
-              (SeenMessageBox{true, L"Error Message", L"[Error:2] " + SystemTextOf(2), UINT(MB_OK | MB_ICONINFORMATION)}));
+    EXPECT_EQ(watcher.Finish(), ErrorBoxOf(2));
 }
 
 TEST(ErrorMessage, ResolvesMinusOneFromTheLastErrorFirst) {
     MessageBoxWatcher watcher;
     SetLastError(ERROR_ACCESS_DENIED);
     EXPECT_EQ(Cm_ErrorMessage(-1, 0), 5);
-    EXPECT_EQ(watcher.Finish(),
-              (SeenMessageBox{true, L"Error Message", L"[Error:5] " + SystemTextOf(5), UINT(MB_OK | MB_ICONINFORMATION)}))
-        << "the text of the resolved code";
+    EXPECT_EQ(watcher.Finish(), ErrorBoxOf(5)) << "the text of the resolved code";
 }
 
 TEST(ErrorMessage, ShowsNothingForTheNoErrorCode) {
@@ -34,8 +31,7 @@ TEST(ErrorMessage, MinusOneAsNoErrorCodeComparesTheLastError) {
     MessageBoxWatcher watcher;
     SetLastError(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(Cm_ErrorMessage(-1, -1), 2);
-    EXPECT_EQ(watcher.Finish(),
-              (SeenMessageBox{true, L"Error Message", L"[Error:2] " + SystemTextOf(2), UINT(MB_OK | MB_ICONINFORMATION)}));
+    EXPECT_EQ(watcher.Finish(), ErrorBoxOf(2));
 }
 
 TEST(ErrorMessage, CodeZeroIsReportedWhenNotTheNoErrorCode) {

@@ -82,8 +82,6 @@ SC_HANDLE WINAPI RefuseManager(LPCWSTR, LPCWSTR, DWORD) {
     return nullptr;
 }
 
-std::wstring ErrorBoxText(DWORD code) { return L"[Error:" + std::to_wstring(code) + L"] " + SystemTextOf(code); }
-
 TEST(ProcessList, FailuresAreShownAndKeepWhatWasListed) {
     CStringList list;
     list.AddTail(CString(L"kept"));
@@ -93,8 +91,7 @@ TEST(ProcessList, FailuresAreShownAndKeepWhatWasListed) {
         ASSERT_TRUE(patch.Applied());
         MessageBoxWatcher watcher;
         EXPECT_EQ(Cm_GetProcessList(&list), 0);
-        EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", ErrorBoxText(ERROR_NOT_ENOUGH_MEMORY),
-                                                    UINT(MB_OK | MB_ICONINFORMATION)}));
+        EXPECT_EQ(watcher.Finish(), ErrorBoxOf(ERROR_NOT_ENOUGH_MEMORY));
     }
     {
         ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "Process32NextW",
@@ -102,8 +99,7 @@ TEST(ProcessList, FailuresAreShownAndKeepWhatWasListed) {
         ASSERT_TRUE(patch.Applied());
         MessageBoxWatcher watcher;
         EXPECT_EQ(Cm_GetProcessList(&list), 0) << "a walk that ends with another code than no more files";
-        EXPECT_EQ(watcher.Finish(), (SeenMessageBox{true, L"Error Message", ErrorBoxText(ERROR_ACCESS_DENIED),
-                                                    UINT(MB_OK | MB_ICONINFORMATION)}));
+        EXPECT_EQ(watcher.Finish(), ErrorBoxOf(ERROR_ACCESS_DENIED));
     }
     EXPECT_EQ(list.GetCount(), 2) << "the first entry of the broken walk stays";
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cstring_print.h"
+#include "english_thread_locale.h"
 
 namespace {
 
@@ -22,10 +23,12 @@ TEST(CString, EightBitTextWidensThroughTheAnsiCodePage) {
     CString empty(static_cast<LPCSTR>(nullptr));
     EXPECT_TRUE(empty.IsEmpty());
     // The calling thread's code page, not the system's: an en-US thread reads code page 1252.
-    LCID saved = GetThreadLocale();
-    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
-    CString western("\x82\xa0");
-    SetThreadLocale(saved);
+    CString western;
+    {
+        EnglishThreadLocale english;
+        ASSERT_TRUE(english.IsSet());
+        western = "\x82\xa0";
+    }
     EXPECT_EQ(western, L"\u201a\u00a0");
 }
 

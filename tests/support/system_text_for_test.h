@@ -1,9 +1,12 @@
-// The system's own text for a code, asked for independently of the library.
+// The system's own text for a code, asked for independently of the library, and the box the
+// library shows for a code.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "message_box_watcher.h"
 
 inline std::wstring SystemTextOf(DWORD code) {
     LPWSTR text = nullptr;
@@ -13,4 +16,11 @@ inline std::wstring SystemTextOf(DWORD code) {
     std::wstring result = text ? text : L"";
     LocalFree(text);
     return result;
+}
+
+// What Cm_ErrorMessage shows for a code: "[Error:code] " and the system's text, with the
+// information icon.
+inline SeenMessageBox ErrorBoxOf(DWORD code) {
+    return {true, L"Error Message", L"[Error:" + std::to_wstring(code) + L"] " + SystemTextOf(code),
+            UINT(MB_OK | MB_ICONINFORMATION)};
 }

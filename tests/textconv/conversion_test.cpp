@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "english_thread_locale.h"
+
 namespace {
 
 std::string Bytes(const char* text) { return text ? std::string(text) : std::string("<null>"); }
@@ -23,11 +25,14 @@ TEST(AnsiConversion, RoundTripsJapaneseTextThroughOperatorNew) {
 }
 
 TEST(AnsiConversion, FollowsTheThreadsCodePageNotTheSystems) {
-    LCID saved = GetThreadLocale();
-    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
-    wchar_t* wide = Cm_ToUnicode("\x82\xA0");  // two characters of code page 1252 here
-    char* narrow = Cm_FromUnicode(L"\u00E9");
-    SetThreadLocale(saved);
+    wchar_t* wide;
+    char* narrow;
+    {
+        EnglishThreadLocale english;
+        ASSERT_TRUE(english.IsSet());
+        wide = Cm_ToUnicode("\x82\xA0");  // two characters of code page 1252 here
+        narrow = Cm_FromUnicode(L"\u00E9");
+    }
     ASSERT_NE(wide, nullptr);
     ASSERT_NE(narrow, nullptr);
     EXPECT_STREQ(wide, L"\u201A\u00A0");
@@ -70,10 +75,11 @@ TEST(Utf8Conversion, HiraganaBothWaysFromMalloc) {
     EXPECT_EQ(_msize(sjis), 4u);
     free(sjis);
     // The system's code page, whatever the thread's is.
-    LCID saved = GetThreadLocale();
-    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
-    sjis = Cm_Utf8ToShiftJis("\xE3\x81\x82");
-    SetThreadLocale(saved);
+    {
+        EnglishThreadLocale english;
+        ASSERT_TRUE(english.IsSet());
+        sjis = Cm_Utf8ToShiftJis("\xE3\x81\x82");
+    }
     EXPECT_EQ(Bytes(sjis), "\x82\xA0");
     free(sjis);
 }
