@@ -1,201 +1,140 @@
-// Paths, memory figures, working set and Administrators membership against the real system.
+// Paths, memory, working set, Administrators, processes, services, volumes and interfaces.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 #include <psapi.h>
 #include <shlobj.h>
-
-#include <cstdio>
-#include <vector>
-
+#include <tlhelp32.h>
+#include "child_process.h"
 #include "cstring_print.h"
 #include "import_patch.h"
 #include "scratch_folder.h"
+#include "system_text_for_test.h"
 
-namespace {
-
-TEST(ProcessPaths, ModuleAndCurrentDirectory) {
-    wchar_t expected[MAX_PATH];
-    GetModuleFileNameW(nullptr, expected, MAX_PATH);
-    EXPECT_EQ(Cm_GetModuleFileName(nullptr), CString(expected));
-    CString dll = Cm_GetModuleFileName(GetModuleHandleW(L"ZetoCom.dll"));
-    EXPECT_EQ(dll.Right(12).CompareNoCase(L"\\zetocom.dll"), 0) << dll.GetString();
-    EXPECT_TRUE(Cm_GetModuleFileName(reinterpret_cast<HINSTANCE>(0x10)).IsEmpty()) << "not a module";
-
-    wchar_t before[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, before);
+std::wstring Beside(const wchar_t* name) { return ProgramFolder() + L"\\" + name; }
+// Whole paths beyond MAX_PATH, the empty string from the work area's 512 units on, at every depth.
+TEST(ProcessPaths, WholeBelowTheWorkAreaEmptyFromIt) {
+    wchar_t direct[1024];
+    GetModuleFileNameW(nullptr, direct, 1024);
+    EXPECT_EQ(Cm_GetModuleFileName(nullptr), direct);
+    EXPECT_TRUE(Cm_GetModuleFileName(HINSTANCE(0x10)).IsEmpty()) << "not a module";
     ScratchFolder folder;
-    ASSERT_TRUE(SetCurrentDirectoryW(folder.Path().c_str()));
-    EXPECT_EQ(Cm_CurrentDirectory(), CString(folder.Path().c_str()));
-    SetCurrentDirectoryW(before);
-    EXPECT_EQ(Cm_CurrentDirectory(), CString(before));
+    std::wstring path = L"\\\\?\\" + folder.Path();
+    while (path.size() < 600) {
+        CreateDirectoryW((path += L"\\" + std::wstring(40, L'd')).c_str(), nullptr);
+        CopyFileW(Beside(L"version_none.dll").c_str(), (path + L"\\probe.dll").c_str(), FALSE);
+        HMODULE module = LoadLibraryW((path + L"\\probe.dll").c_str());
+        DWORD n = GetModuleFileNameW(module, direct, 1024);
+        EXPECT_TRUE(module && SetCurrentDirectoryW(path.c_str())) << path.size();
+        EXPECT_EQ(Cm_GetModuleFileName(module), n < 512 ? direct : L"") << n;
+        FreeLibrary(module);
+        n = GetCurrentDirectoryW(1024, direct);
+        EXPECT_EQ(Cm_CurrentDirectory(), n < 512 ? direct : L"") << n;
+    }
+    SetCurrentDirectoryW(ProgramFolder().c_str());
+    for (; path.size() > folder.Path().size() + 4; path.resize(path.size() - 41))
+        DeleteFileW((path + L"\\probe.dll").c_str()), RemoveDirectoryW(path.c_str());
 }
-
-// Nested folders below a scratch folder, made and removed through the long-path prefix.
-class DeepFolder {
-public:
-    DeepFolder(const std::wstring& base, std::size_t length) {
-        std::wstring path = base;
-        while (path.size() < length) {
-            path += L"\\" + std::wstring(40, L'd');
-            CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
-            m_levels.push_back(path);
-        }
-    }
-    ~DeepFolder() {
-        for (auto it = m_levels.rbegin(); it != m_levels.rend(); ++it) {
-            DeleteFileW((L"\\\\?\\" + *it + L"\\path_probe.dll").c_str());
-            RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
-        }
-    }
-    const std::wstring& Path() const { return m_levels.back(); }
-
-private:
-    std::vector<std::wstring> m_levels;
-};
-
-// Loads a copy of the probe module from a folder and releases it at the end.
-class ProbeCopy {
-public:
-    explicit ProbeCopy(const std::wstring& folder) {
-        wchar_t self[MAX_PATH];
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring source(self);
-        source = source.substr(0, source.rfind(L'\\')) + L"\\path_probe.dll";
-        std::wstring target = L"\\\\?\\" + folder + L"\\path_probe.dll";
-        if (CopyFileW(source.c_str(), target.c_str(), FALSE)) m_module = LoadLibraryW(target.c_str());
-    }
-    ~ProbeCopy() {
-        if (m_module) FreeLibrary(m_module);
-    }
-    HMODULE Get() const { return m_module; }
-
-private:
-    HMODULE m_module = nullptr;
-};
-
-// Paths that fill the 512-unit work area give the empty string, never a cut path; shorter ones
-// beyond MAX_PATH come out whole.
-TEST(ProcessPaths, LongerThanTheWorkArea) {
-    ScratchFolder folder;
-    wchar_t before[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, before);
-    bool sawDeepDirectory = false;
-    for (std::size_t length : {std::size_t(400), std::size_t(600)}) {
-        DeepFolder deep(folder.Path(), length);
-        ProbeCopy probe(deep.Path());
-        if (!probe.Get()) GTEST_SKIP() << "this system does not load a module from " << length << " units deep";
-        const bool fits = length < 512;
-        wchar_t direct[1024];
-        DWORD n = GetModuleFileNameW(probe.Get(), direct, 1024);
-        ASSERT_EQ(n < 512, fits) << n;
-        if (fits)
-            EXPECT_EQ(Cm_GetModuleFileName(probe.Get()), CString(direct)) << n;
-        else
-            EXPECT_TRUE(Cm_GetModuleFileName(probe.Get()).IsEmpty()) << n;
-
-        if (SetCurrentDirectoryW((L"\\\\?\\" + deep.Path()).c_str())) {
-            n = GetCurrentDirectoryW(1024, direct);
-            EXPECT_EQ(n < 512, fits) << n;
-            if (fits)
-                EXPECT_EQ(Cm_CurrentDirectory(), CString(direct)) << n;
-            else
-                EXPECT_TRUE(Cm_CurrentDirectory().IsEmpty()) << n;
-            SetCurrentDirectoryW(before);
-            sawDeepDirectory = sawDeepDirectory || !fits;
-        }
-    }
-    if (!sawDeepDirectory) std::printf("note: the current directory could not be set 600 units deep\n");
-}
-
-TEST(MemoryFigures, EachFunctionGivesItsFieldAndTheWholeRecord) {
-    MEMORYSTATUSEX direct = {};
-    direct.dwLength = sizeof direct;
-    ASSERT_TRUE(GlobalMemoryStatusEx(&direct));
-    EXPECT_EQ(Cm_GetTotalPhysMemory(nullptr), static_cast<__int64>(direct.ullTotalPhys));
-    EXPECT_EQ(Cm_GetTotalPageFileMemory(nullptr), static_cast<__int64>(direct.ullTotalPageFile));
-    EXPECT_EQ(Cm_GetTotalVirtualMemory(nullptr), static_cast<__int64>(direct.ullTotalVirtual));
-
-    struct {
-        __int64 (*query)(MEMORYSTATUSEX*);
-        DWORDLONG MEMORYSTATUSEX::*field;
-    } family[] = {{Cm_GetTotalPhysMemory, &MEMORYSTATUSEX::ullTotalPhys},
-                  {Cm_GetAvailPhysMemory, &MEMORYSTATUSEX::ullAvailPhys},
-                  {Cm_GetTotalPageFileMemory, &MEMORYSTATUSEX::ullTotalPageFile},
-                  {Cm_GetAvailPageFileMemory, &MEMORYSTATUSEX::ullAvailPageFile},
-                  {Cm_GetTotalVirtualMemory, &MEMORYSTATUSEX::ullTotalVirtual},
-                  {Cm_GetAvailVirtualMemory, &MEMORYSTATUSEX::ullAvailVirtual}};
-    for (const auto& member : family) {
-        MEMORYSTATUSEX record;
+// Each memory figure is its field of the whole record handed back; the working set is the current one.
+TEST(MemoryFigures, RecordFieldsAndTheCurrentWorkingSet) {
+    using M = MEMORYSTATUSEX;
+    __int64 (*query[])(M*) = {Cm_GetTotalPhysMemory,     Cm_GetAvailPhysMemory,    Cm_GetTotalPageFileMemory,
+                               Cm_GetAvailPageFileMemory, Cm_GetTotalVirtualMemory, Cm_GetAvailVirtualMemory};
+    DWORDLONG M::*field[] = {&M::ullTotalPhys,     &M::ullAvailPhys,    &M::ullTotalPageFile,
+                             &M::ullAvailPageFile, &M::ullTotalVirtual, &M::ullAvailVirtual};
+    for (int i = 0; i < 6; ++i) {
+        M record;
         memset(&record, 0xCD, sizeof record);
-        __int64 value = member.query(&record);
-        EXPECT_EQ(record.dwLength, 64u);
-        EXPECT_GT(value, 0);
-        EXPECT_EQ(value, static_cast<__int64>(record.*member.field)) << "the figure comes from the record handed back";
-        EXPECT_LE(record.ullAvailPhys, record.ullTotalPhys);
-        EXPECT_LE(record.ullAvailVirtual, record.ullTotalVirtual);
-        EXPECT_NE(record.ullAvailExtendedVirtual, 0xCDCDCDCDCDCDCDCDull) << "all seven figures are copied";
+        const __int64 value = query[i](&record);
+        EXPECT_TRUE(value == static_cast<__int64>(record.*field[i]) && value > 0 && query[i](nullptr) > 0) << i;
+        EXPECT_TRUE(record.dwLength == 64 && record.ullAvailExtendedVirtual != 0xCDCDCDCDCDCDCDCD) << "all of it";
     }
-}
-
-TEST(WorkingSet, OfThisProcessByEitherHandle) {
-    long own = Cm_GetProcessUsedMemory(nullptr);
-    EXPECT_GT(own, 0);
-    EXPECT_GT(Cm_GetProcessUsedMemory(GetCurrentProcess()), 0);
-    // Touching 8 MiB more shows in the next figure.
-    {
-        std::vector<char> pages(8 << 20, 1);
-        EXPECT_GT(Cm_GetProcessUsedMemory(nullptr), own + (4 << 20));
-    }
-    // The current working set, not the peak or the committed bytes: after 64 MiB touched and
-    // released, the figure is back below the peak and agrees with the system's own.
-    { std::vector<char> pages(64 << 20, 1); }
+    { std::vector<char> pages(64 << 20, 1); }  // raises the peak
+    const long own = Cm_GetProcessUsedMemory(nullptr);
+    std::vector<char> pages(8 << 20, 1);
+    const long now = Cm_GetProcessUsedMemory(GetCurrentProcess());
     PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    long now = Cm_GetProcessUsedMemory(nullptr);
-    ASSERT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters));
-    EXPECT_LT(now, static_cast<long>(counters.PeakWorkingSetSize) - (32 << 20));
-    EXPECT_NEAR(now, static_cast<double>(counters.WorkingSetSize), 2 << 20);
-    EXPECT_EQ(Cm_GetProcessUsedMemory(reinterpret_cast<void*>(0x1234)), -1) << "a handle that is no process";
+    ASSERT_TRUE(own > 0 && GetProcessMemoryInfo(GetCurrentProcess(), &counters, counters.cb = sizeof counters));
+    EXPECT_GT(now, own + (4 << 20)) << "not a figure kept from before";
+    EXPECT_NEAR(now, double(counters.WorkingSetSize), 2 << 20) << "the current working set, not the peak";
+    EXPECT_EQ(Cm_GetProcessUsedMemory(reinterpret_cast<void*>(0x1234)), -1) << "no process";
 }
-
-TEST(Administrators, AgreesWithTheShell) {
-    EXPECT_EQ(Cm_UserIsNTAdmin(), IsUserAnAdmin() ? 1 : 0);
-}
-
-// The token's groups as the test makes them up, in front of the library's GetTokenInformation.
-struct MadeUpGroups {
-    bool answer = true;
-    bool withAdministrators = false;
-    DWORD administratorsAttributes = 0;
-};
-MadeUpGroups g_groups;
-
-BOOL WINAPI MakeUpGroups(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID buffer, DWORD size, PDWORD returned) {
-    static SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY, nt = SECURITY_NT_AUTHORITY;
-    static PSID everyone = nullptr, administrators = nullptr;
-    if (!everyone) AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    if (!administrators)
-        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
-                                 &administrators);
-    if (!g_groups.answer || size < sizeof(TOKEN_GROUPS) + sizeof(SID_AND_ATTRIBUTES)) return FALSE;
+int g_groups;  // made up: 0 Everyone alone, 1 Administrators too (deny only), 2 the list cannot be read
+BOOL WINAPI MakeUpGroups(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID buffer, DWORD, PDWORD returned) {
+    static BYTE everyone[] = {1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0},  // S-1-1-0 and S-1-5-32-544
+        admins[] = {1, 2, 0, 0, 0, 0, 0, 5, 32, 0, 0, 0, 32, 2, 0, 0};
     auto* groups = static_cast<TOKEN_GROUPS*>(buffer);
-    groups->GroupCount = g_groups.withAdministrators ? 2 : 1;
+    groups->GroupCount = g_groups ? 2 : 1;
     groups->Groups[0] = {everyone, SE_GROUP_ENABLED};
-    groups->Groups[1] = {administrators, g_groups.administratorsAttributes};
-    *returned = sizeof(TOKEN_GROUPS) + sizeof(SID_AND_ATTRIBUTES);
-    return TRUE;
+    groups->Groups[1] = {admins, SE_GROUP_USE_FOR_DENY_ONLY};  // beyond the count in a list of one
+    return *returned = sizeof(TOKEN_GROUPS) + sizeof(SID_AND_ATTRIBUTES), g_groups != 2;
 }
-
+// Listed Administrators count whatever their attributes; a list that cannot be read gives 0.
 TEST(Administrators, DecidedByTheGroupAloneNotItsAttributes) {
-    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", "GetTokenInformation",
-                      reinterpret_cast<void*>(&MakeUpGroups));
-    ASSERT_TRUE(patch.Applied());
-    g_groups = {true, false, 0};
-    EXPECT_EQ(Cm_UserIsNTAdmin(), 0) << "Everyone only";
-    g_groups = {true, true, SE_GROUP_USE_FOR_DENY_ONLY};
-    EXPECT_EQ(Cm_UserIsNTAdmin(), 1) << "present for deny checks only still counts";
-    g_groups = {false, true, SE_GROUP_ENABLED};
-    EXPECT_EQ(Cm_UserIsNTAdmin(), 0) << "the groups cannot be read";
+    EXPECT_EQ(Cm_UserIsNTAdmin(), IsUserAnAdmin() ? 1 : 0);
+    ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", "GetTokenInformation", (void*)&MakeUpGroups);
+    for (g_groups = 0; g_groups < 3; ++g_groups) EXPECT_TRUE(patch.Applied() && Cm_UserIsNTAdmin() == (g_groups == 1));
 }
-
-}  // namespace
+HANDLE WINAPI RefuseSnapshot(DWORD, DWORD) { return SetLastError(ERROR_NOT_ENOUGH_MEMORY), INVALID_HANDLE_VALUE; }
+BOOL WINAPI EndWalkDenied(HANDLE, LPPROCESSENTRY32W) { return SetLastError(ERROR_ACCESS_DENIED), FALSE; }
+// Every program by bare name, appended on each walk; a failed snapshot or walk: 0, the error box, names kept.
+TEST(ProcessList, AppendsEveryProgramByItsBareNameAndShowsFailures) {
+    PROCESS_INFORMATION children[2] = {};
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    for (auto& child : children)
+        CreateProcessW(Beside(L"machine_tests.exe").c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                       nullptr, nullptr, &startup, &child);
+    CStringList list;
+    list.AddTail(CString(L"kept"));
+    EXPECT_EQ(Cm_GetProcessList(&list) + Cm_GetProcessList(&list), 2);
+    int mine = 0;
+    for (POSITION at = list.GetHeadPosition(); at;) mine += list.GetNext(at).CompareNoCase(L"machine_tests.exe") == 0;
+    EXPECT_TRUE(list.GetHead() == L"kept" && mine == 6) << "appended, not cleared: " << mine;
+    for (auto& child : children)
+        TerminateProcess(child.hProcess, 0), CloseHandle(child.hThread), CloseHandle(child.hProcess);
+    const std::tuple<const char*, void*, DWORD> refusals[] = {
+        {"CreateToolhelp32Snapshot", (void*)&RefuseSnapshot, ERROR_NOT_ENOUGH_MEMORY},
+        {"Process32NextW", (void*)&EndWalkDenied, ERROR_ACCESS_DENIED}};
+    list.RemoveAll();
+    for (const auto& [function, replacement, code] : refusals) {
+        ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", function, replacement);
+        MessageBoxWatcher watcher;
+        EXPECT_TRUE(patch.Applied() && Cm_GetProcessList(&list) == 0) << function;
+        EXPECT_EQ(watcher.Finish(), ErrorBoxOf(code)) << function;
+    }
+    EXPECT_EQ(list.GetCount(), 1) << "the first entry of the broken walk stays";
+}
+SC_HANDLE WINAPI RefuseManager(LPCWSTR, LPCWSTR, DWORD) { return nullptr; }
+BOOL WINAPI RefuseServices(SC_HANDLE, DWORD, DWORD, LPENUM_SERVICE_STATUSW, DWORD, LPDWORD, LPDWORD, LPDWORD) {
+    return SetLastError(ERROR_ACCESS_DENIED), FALSE;
+}
+// Running and stopped Win32 services in one freeable block; refused: null and a count of 0, no box.
+TEST(ServiceList, AllWin32ServicesOrNullWhenRefused) {
+    DWORD count = 0, states = 0;
+    ENUM_SERVICE_STATUSW* services = Cm_GetServiceEnum(&count);
+    ASSERT_NE(services, nullptr);
+    for (DWORD i = 0; i < count; states |= 1u << services[i++].ServiceStatus.dwCurrentState)
+        EXPECT_TRUE(*services[i].lpServiceName && services[i].ServiceStatus.dwServiceType & SERVICE_WIN32) << i;
+    EXPECT_EQ(states & (1u << SERVICE_RUNNING | 1u << SERVICE_STOPPED), 1u << SERVICE_RUNNING | 1u << SERVICE_STOPPED);
+    free(services);
+    const std::pair<const char*, void*> refusals[] = {{"OpenSCManagerW", (void*)&RefuseManager},
+                                                      {"EnumServicesStatusW", (void*)&RefuseServices}};
+    for (const auto& [function, replacement] : refusals) {
+        ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", function, replacement);
+        EXPECT_TRUE(patch.Applied() && !Cm_GetServiceEnum(&(count = 12345)) && count == 0) << function;
+    }
+}
+// C:\ as the system describes it, zeros for no volume; the interface table in a malloc block.
+TEST(VolumeAndInterfaces, AsTheSystemGivesThem) {
+    CmVolumeInfo expected = {}, none = {}, info;
+    ASSERT_TRUE(GetVolumeInformationW(L"C:\\", expected.szVolumeName, 1024, &expected.dwVolumeSerialNumber,
+                                      &expected.dwMaximumComponentLength, &expected.dwFileSystemFlags,
+                                      expected.szFileSystemName, 1024));
+    EXPECT_EQ(memcmp(&(info = Cm_GetVolumeInfo(L"C:\\")), &expected, sizeof info), 0) << info.szFileSystemName;
+    EXPECT_EQ(memcmp(&(info = Cm_GetVolumeInfo(L"Q:\\no such volume\\")), &none, sizeof info), 0);
+    MIB_IFTABLE* table = nullptr;
+    EXPECT_TRUE(Cm_GetIfTable(&table) == 1 && table->dwNumEntries &&
+                _msize(table) >= sizeof(DWORD) + table->dwNumEntries * sizeof(MIB_IFROW));
+    free(table);
+    EXPECT_EQ(Cm_GetIfTable(nullptr), 0);
+}
