@@ -11,7 +11,6 @@
 
 struct TestVersion : CVersion { using CVersion::ReadFileTime; };
 std::wstring Beside(const wchar_t* name) { return ProgramFolder() + L"\\" + name; }
-HINSTANCE Module(const wchar_t* name) { return LoadLibraryW(Beside(name).c_str()); }  // for the rest of the run
 // The string values, then the dotted version, major and minor made from the fixed block.
 std::vector<CString> Texts(CVersion& a) {
     return {a.GetAppCompany(),       a.GetAppDescription(),   a.GetAppVersion(),           a.GetAppInternalName(),
@@ -31,7 +30,7 @@ TEST(VersionResource, ReadsEveryValueUnderTheFirstTranslation) {
     };
     for (const auto& row : rows) {
         TestVersion app;
-        ASSERT_TRUE(app.ReadResourceInformation(Module(row.module))) << row.module;
+        ASSERT_TRUE(app.ReadResourceInformation(LoadLibraryW(Beside(row.module).c_str()))) << row.module;
         EXPECT_EQ(app.GetAppFilepath(), Beside(row.module).c_str());
         EXPECT_EQ(Texts(app), row.texts);
         EXPECT_TRUE(app.m_dwTranslation == row.translation && app.m_fixedFileInfo.dwFileType == VFT_DLL) << row.module;
@@ -45,12 +44,12 @@ TEST(VersionResource, InitInstanceThenEachReadReplacesTheLast) {
     EXPECT_TRUE(app.InitInstance());
     EXPECT_EQ(app.GetAppInternalName(), L"version_tests");
     EXPECT_EQ(CompareFileTime(&app.m_ftLastWrite, &facts.ftLastWriteTime), 0) << "the program's file times";
-    ASSERT_TRUE(app.ReadResourceInformation(Module(L"version_nointernal.dll")));
+    ASSERT_TRUE(app.ReadResourceInformation(LoadLibraryW(Beside(L"version_nointernal.dll").c_str())));
     EXPECT_TRUE(app.GetAppInternalName().IsEmpty()) << "not kept from the earlier module";
-    ASSERT_TRUE(app.ReadResourceInformation(Module(L"version_notranslation.dll")));
+    ASSERT_TRUE(app.ReadResourceInformation(LoadLibraryW(Beside(L"version_notranslation.dll").c_str())));
     EXPECT_EQ(app.GetAppCompany(), L"訳表なし") << "found under the pair held from before";
     const std::vector<CString> before = Texts(app);
-    EXPECT_FALSE(app.ReadResourceInformation(Module(L"version_none.dll")));
+    EXPECT_FALSE(app.ReadResourceInformation(LoadLibraryW(Beside(L"version_none.dll").c_str())));
     EXPECT_EQ(app.GetAppFilepath(), Beside(L"version_none.dll").c_str());
     EXPECT_EQ(Texts(app), before);
     EXPECT_TRUE(app.m_dwTranslation == 0x04B00411 && app.m_fixedFileInfo.dwFileVersionMS == 0x00050000) << "kept";
