@@ -10,7 +10,6 @@
 #include "scratch_folder.h"
 #include "system_text_for_test.h"
 
-std::wstring Beside(const wchar_t* name) { return ProgramFolder() + L"\\" + name; }
 // Whole paths beyond MAX_PATH, the empty string from the work area's 512 units on, at every depth.
 TEST(ProcessPaths, WholeBelowTheWorkAreaEmptyFromIt) {
     wchar_t direct[1024];
@@ -21,7 +20,7 @@ TEST(ProcessPaths, WholeBelowTheWorkAreaEmptyFromIt) {
     std::wstring path = L"\\\\?\\" + folder.Path();
     while (path.size() < 600) {
         CreateDirectoryW((path += L"\\" + std::wstring(40, L'd')).c_str(), nullptr);
-        CopyFileW(Beside(L"version_none.dll").c_str(), (path + L"\\probe.dll").c_str(), FALSE);
+        CopyFileW((ProgramFolder() + L"\\version_none.dll").c_str(), (path + L"\\probe.dll").c_str(), FALSE);
         HMODULE module = LoadLibraryW((path + L"\\probe.dll").c_str());
         DWORD n = GetModuleFileNameW(module, direct, 1024);
         EXPECT_TRUE(module && SetCurrentDirectoryW(path.c_str())) << path.size();
@@ -82,8 +81,8 @@ TEST(ProcessList, AppendsEveryProgramByItsBareNameAndShowsFailures) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     for (auto& child : children)
-        CreateProcessW(Beside(L"machine_tests.exe").c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                       nullptr, nullptr, &startup, &child);
+        CreateProcessW((ProgramFolder() + L"\\machine_tests.exe").c_str(), nullptr, nullptr, nullptr, FALSE,
+                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &child);
     CStringList list;
     list.AddTail(CString(L"kept"));
     EXPECT_EQ(Cm_GetProcessList(&list) + Cm_GetProcessList(&list), 2);
@@ -110,11 +109,15 @@ BOOL WINAPI RefuseServices(SC_HANDLE, DWORD, DWORD, LPENUM_SERVICE_STATUSW, DWOR
 }
 // Running and stopped Win32 services in one freeable block; refused: null and a count of 0, no box.
 TEST(ServiceList, AllWin32ServicesOrNullWhenRefused) {
-    DWORD count = 0, states = 0;
+    DWORD count = 0, states = 0, needed = 0, listed = 0;
     ENUM_SERVICE_STATUSW* services = Cm_GetServiceEnum(&count);
     for (DWORD i = 0; services && i < count; states |= 1u << services[i++].ServiceStatus.dwCurrentState)
         EXPECT_TRUE(*services[i].lpServiceName && services[i].ServiceStatus.dwServiceType & SERVICE_WIN32) << i;
     EXPECT_EQ(states & (1u << SERVICE_RUNNING | 1u << SERVICE_STOPPED), 1u << SERVICE_RUNNING | 1u << SERVICE_STOPPED);
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE);
+    EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0, &needed, &listed, nullptr);
+    CloseServiceHandle(manager);
+    EXPECT_GE(_msize(services), needed) << "as large as the system asks for all of them";
     free(services);
     const std::pair<const char*, void*> refusals[] = {{"OpenSCManagerW", (void*)&RefuseManager},
                                                       {"EnumServicesStatusW", (void*)&RefuseServices}};

@@ -6,13 +6,11 @@
 #include "import_patch.h"
 #include "message_box_watcher.h"
 #include "scratch_folder.h"
-#include "temp_variables.h"
 #include "wine_version.h"
 
 struct TestVersion : CVersion { using CVersion::ReadFileTime; };
 std::wstring Beside(const wchar_t* name) { return ProgramFolder() + L"\\" + name; }
-// The string values, then the dotted version, major and minor made from the fixed block.
-std::vector<CString> Texts(CVersion& a) {
+std::vector<CString> Texts(CVersion& a) {  // the string values, then the numbers of the fixed block
     return {a.GetAppCompany(),       a.GetAppDescription(),   a.GetAppVersion(),           a.GetAppInternalName(),
             a.GetAppCopyright(),     a.GetAppOriginalname(),  a.GetAppProductName(),       a.GetAppProductVersion(),
             a.GetAppDllVersion(),    a.m_appInfo.strMajorVersion, a.m_appInfo.strMinorVersion};
@@ -75,6 +73,7 @@ TEST(VersionFileTime, ReadsTheThreeTimesUnlessTheFileIsHeld) {
               L"2024/1/2 12:04:05|2024/1/2|1601/1/1 9:00:00");
 }
 DWORD WINAPI Refuse(void*, void*) { return 0; }  // how each of the four calls fails
+DWORD WINAPI AskForMore(DWORD size, LPWSTR) { return size + 1; }  // a directory longer than the buffer
 // The four values, a directory with one backslash; at a failure FALSE, only the fields before it filled.
 TEST(MachineEnv, FillsTheFourValuesUpToTheFirstFailure) {
     wchar_t here[1024], temp[1024], user[256], computer[256];
@@ -95,8 +94,8 @@ TEST(MachineEnv, FillsTheFourValuesUpToTheFirstFailure) {
     }
     CVersion app;
     ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));
-    TempVariables tooLong(L"C:\\" + std::wstring(1100, L'x'));  // longer than the 1022 units asked for
-    EXPECT_FALSE(app.GetMachineEnv());
+    ImportPatch tooLong(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetTempPathW", (void*)&AskForMore);
+    EXPECT_TRUE(tooLong.Applied() && !app.GetMachineEnv());
     SetCurrentDirectoryW(here);
     EXPECT_EQ(app.m_strInstallPath, L"C:\\") << "a drive root, read before the temporary directory";
 }
@@ -119,18 +118,17 @@ void Put(const std::wstring& key, const wchar_t* name, const wchar_t* text, DWOR
 // The owner's values from the NT key, or in a child that Wine tells it runs on Windows 98, the 9x key.
 TEST(MachineEnv, ReadsTheOwnerBelowTheKeyOfItsSystem) {
     ScratchMachine machine;
-    const wchar_t nt[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    const std::wstring nt = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                       nine = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     Put(nt, L"RegisteredOwner", L"試験 太郎"), Put(nt, L"ProductId", L"12345-OEM-0000001-00000");
-    Put(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"RegisteredOwner", L"九十八 花子");
+    Put(nine, L"RegisteredOwner", L"九十八 花子"), Put(nine, L"RegisteredOrganization", L"九八会");
     CVersion app;
-    app.m_strRegisteredOrganization = L"kept";  // an absent value leaves its field
+    app.m_strRegisteredOrganization = app.m_strProductId = L"kept";  // an absent value leaves its field
     app.GetOsInfo();
-    if (GetEnvironmentVariableW(L"ZC_WIN98", nullptr, 0)) {
-        EXPECT_EQ(app.m_strRegisteredOwner, L"九十八 花子");
-        return;
-    }
+    const bool child = GetEnvironmentVariableW(L"ZC_WIN98", nullptr, 0);
     EXPECT_EQ(app.m_strRegisteredOwner + L"|" + app.m_strRegisteredOrganization + L"|" + app.m_strProductId,
-              L"試験 太郎|kept|12345-OEM-0000001-00000");
+              child ? L"九十八 花子|九八会|kept" : L"試験 太郎|kept|12345-OEM-0000001-00000");
+    if (child) return;
     WineVersionOverride win98(L"win98");
     EXPECT_TRUE(win98.IsSet() && RunChildTest(L"MachineEnv.ReadsTheOwnerBelowTheKeyOfItsSystem", L"ZC_WIN98", L"1"));
 }
@@ -160,10 +158,9 @@ TEST(InstallPath, WritesOrReadsThePathAndShowsWhyNot) {
         EXPECT_EQ(app.InstallPath(row.org, row.key, row.write), row.box ? FALSE : TRUE);
         EXPECT_EQ(watcher.Finish(), (row.box ? SeenMessageBox{true, L"版情報の試験", row.box, MB_OK} : SeenMessageBox{}));
         EXPECT_EQ(app.m_strInstallPath, row.after);
-        wchar_t stored[256];
-        DWORD size = sizeof stored;
-        const bool text =
-            !RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"InstallPath", RRF_RT_REG_SZ, nullptr, stored, &size);
-        if (row.write) { EXPECT_STREQ(text ? stored : nullptr, row.box ? nullptr : row.before) << "as text"; }
+        wchar_t got[256];
+        DWORD size = sizeof got;
+        const bool text = !RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"InstallPath", RRF_RT_REG_SZ, 0, got, &size);
+        if (row.write) { EXPECT_STREQ(text ? got : nullptr, row.box ? nullptr : row.before) << "stored as text"; }
     }
 }
