@@ -18,9 +18,9 @@ inline std::wstring SystemTextOf(DWORD code) {
     return result;
 }
 
-// What Cm_ErrorMessage shows for a code: "[Error:code] " and the system's text, with the
-// information icon.
+// What Cm_ErrorMessage shows for a code: "[Error:code] " (in signed decimal) and the system's text,
+// with the information icon.
 inline SeenMessageBox ErrorBoxOf(DWORD code) {
-    return {true, L"Error Message", L"[Error:" + std::to_wstring(code) + L"] " + SystemTextOf(code),
+    return {true, L"Error Message", L"[Error:" + std::to_wstring(LONG(code)) + L"] " + SystemTextOf(code),
             UINT(MB_OK | MB_ICONINFORMATION)};
 }
