@@ -1,20 +1,12 @@
-// The calling thread's locale set to English (United States), whose ANSI code page is 1252 where
-// the system's is 932, for the life of the owner.
+// The calling thread's locale set to English (United States), code page 1252 where the system's is 932.
 #pragma once
-
 #include <windows.h>
-
 class EnglishThreadLocale {
 public:
-    EnglishThreadLocale()
-        : m_saved(GetThreadLocale()),
-          m_set(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)) != FALSE) {}
+    EnglishThreadLocale() : m_set(SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 0))) {}
     ~EnglishThreadLocale() { SetThreadLocale(m_saved); }
-    EnglishThreadLocale(const EnglishThreadLocale&) = delete;
-    EnglishThreadLocale& operator=(const EnglishThreadLocale&) = delete;
     bool IsSet() const { return m_set; }
-
 private:
-    LCID m_saved;
+    LCID m_saved = GetThreadLocale();
     bool m_set;
 };
