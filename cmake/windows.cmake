@@ -12,7 +12,17 @@ add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 # No MinGW runtime DLLs to ship: libgcc, libstdc++ and winpthread are linked into every module.
 add_link_options(-static)
 
+# Wine of the build's architecture: the 64-bit loader for x86_64, the 32-bit one (Debian's wine32)
+# with a 32-bit prefix for i686.
 set(ZC_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(ZC_WINE_LOADER /usr/lib/wine/wine64)
+  set(ZC_WINEARCH win64)
+else()
+  set(ZC_WINE_LOADER /usr/lib/wine/wine)
+  set(ZC_WINEARCH win32)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-env.sh.in ${CMAKE_BINARY_DIR}/wine-env.sh @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh.in ${CMAKE_BINARY_DIR}/wine-prefix.sh @ONLY
@@ -26,4 +36,24 @@ function(zc_library_sources)
     get_filename_component(abs ${src} ABSOLUTE)
     set_property(GLOBAL APPEND PROPERTY ZC_LIBRARY_SOURCES ${abs})
   endforeach()
+endfunction()
+
+# zc_version_resource(target description): the target's version resource, file and product
+# version taken from the project version.
+function(zc_version_resource target description)
+  get_target_property(ZC_RC_NAME ${target} OUTPUT_NAME)
+  if(NOT ZC_RC_NAME)
+    set(ZC_RC_NAME ${target})
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(ZC_RC_FILE ${ZC_RC_NAME}.exe)
+    set(ZC_RC_TYPE VFT_APP)
+  else()
+    set(ZC_RC_FILE ${ZC_RC_NAME}.dll)
+    set(ZC_RC_TYPE VFT_DLL)
+  endif()
+  set(ZC_RC_DESCRIPTION ${description})
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()

@@ -1,10 +1,12 @@
 # Shared by the entry scripts: where things are, and the quiet install of what is missing.
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_WIN="$ROOT/build/windows"
+BUILD_WIN="$ROOT/build/windows"      # x86_64
+BUILD_WIN32="$ROOT/build/win32"      # i686, the product
 BUILD_NATIVE="$ROOT/build/native"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-PACKAGES="cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 mingw-w64 wine wine64 googletest locales"
+PACKAGES="cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64 wine wine64
+          wine32:i386 googletest locales"
 
 install_missing() {
   missing=""
@@ -14,6 +16,7 @@ install_missing() {
   if [ -n "$missing" ]; then
     echo "installing:$missing"
     SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing >/dev/null
   fi
@@ -35,10 +38,19 @@ quiet_build() {
   return "$status"
 }
 
+# True when this machine can execute the 32-bit Wine loader; else WHY_NO_32 says why not.
+can_run_32bit() {
+  local out
+  if out=$(/usr/lib/wine/wine --version 2>&1); then return 0; fi
+  WHY_NO_32=$(printf '%s' "$out" | head -n 1)
+  return 1
+}
+
+# build_windows DIR ARCH: the DLLs, the demo host and the Wine tests for x86_64 or i686.
 build_windows() {
-  cmake -S "$ROOT" -B "$BUILD_WIN" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+  cmake -S "$ROOT" -B "$1" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-$2.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-  quiet_build cmake --build "$BUILD_WIN" -j "$JOBS"
+  quiet_build cmake --build "$1" -j "$JOBS"
 }
 
 build_native() {
