@@ -1,15 +1,19 @@
-// Single files, paths, temporary names and folder listings against the real file system.
+// Files, paths and folder walks against the real file system; shortcuts read back through the shell's own link
+// object, icons, special folders and the folder-browse dialog as the user meets it.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <future>
 #include "import_patch.h"
 #include "scratch_folder.h"
 #include "system_text_for_test.h"
 #include "temp_variables.h"
 
 bool Missing(const std::wstring& path) { return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES; }
-// A rename moves but never replaces; sizes beyond 4 GiB and of files held open for writing; the space of the path's
-// drive only; times set are the kernel's UTC instants, and one beyond 2038 fails the read and leaves the record.
+// Handles are given from the lowest free slot: one left open by a call pushes a fresh one up.
+HANDLE FreshHandle() { HANDLE probe = CreateEventW(nullptr, FALSE, FALSE, nullptr); return CloseHandle(probe), probe; }
+// A rename moves but never replaces; sizes beyond 4 GiB and of files held open for writing, no handle kept; the
+// space of the path's drive; times set are the kernel's UTC instants, one beyond 2038 fails the read, record kept.
 TEST(FileFacts, RenameSizeSpaceAndTimes) {
     ScratchFolder s;
     std::wstring a = s.WriteFile(L"a.txt", "first"), b = s.WriteFile(L"b.txt", "second");
@@ -20,17 +24,15 @@ TEST(FileFacts, RenameSizeSpaceAndTimes) {
     ASSERT_TRUE(WriteFile(writer, "abcdef", 6, &written, nullptr) && MakeSparseFile(s / L"big", (5LL << 30) + 123));
     const struct { std::wstring path; __int64 size; } sizes[] = {{s.WriteFile(L"ten", "0123456789"), 10},
         {s / L"missing", -1}, {s.Path(), -1}, {s / L"busy", 6}, {s / L"big", (5LL << 30) + 123}};
+    HANDLE before = FreshHandle();
     for (const auto& row : sizes) EXPECT_EQ(Cm_GetFileSize(row.path.c_str()), row.size) << row.path;
-    CloseHandle(writer);
+    EXPECT_TRUE(FreshHandle() == before && CloseHandle(writer)) << "a handle was left open";
     ULARGE_INTEGER free, total;
     ASSERT_TRUE(GetDiskFreeSpaceExW(L"C:", &free, &total, nullptr));
     const wchar_t* deep = L"c:\\any\\path\\that\\does\\not\\exist";
     EXPECT_EQ(Cm_GetDispTotalSpace(deep), LONGLONG(total.QuadPart));
     EXPECT_NEAR(double(Cm_GetDispFreeSpace(deep)), double(free.QuadPart), 256.0 * 1024 * 1024) << "others write";
-    wchar_t absent[] = L"Z:\\folder";
-    while (GetLogicalDrives() & (1u << (absent[0] - L'A'))) --absent[0];
-    EXPECT_TRUE(Cm_GetDispFreeSpace(absent) == -1 && Cm_GetDispTotalSpace(absent) == -1) << absent;
-
+    EXPECT_TRUE(Cm_GetDispFreeSpace(L"?:\\x") == -1 && Cm_GetDispTotalSpace(L"?:\\x") == -1) << "no such drive";
     struct _stat32i64 info = {};
     WIN32_FILE_ATTRIBUTE_DATA data;
     ASSERT_TRUE(Cm_SetFileTime((a = s.WriteFile(L"dated.txt", "12345")).c_str(), 1000000000, 1234567890));
@@ -41,10 +43,9 @@ TEST(FileFacts, RenameSizeSpaceAndTimes) {
               1234567890 + 11644473600LL);
     const FILETIME y2040 = {0xAC9CC000, 0x01EC2C81};
     for (bool access : {true, false}) {  // Wine keeps no creation time to set
-        HANDLE file = CreateFileW(s.WriteFile(L"late", "x").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, 0);
+        HANDLE file = CreateFileW((a = s.WriteFile(L"late", "x")).c_str(), FILE_WRITE_ATTRIBUTES, 0, 0, OPEN_EXISTING, 0, 0);
         ASSERT_TRUE(SetFileTime(file, nullptr, access ? &y2040 : nullptr, access ? nullptr : &y2040) && CloseHandle(file));
-        EXPECT_TRUE(!Cm_GetFileInfo((s / L"late").c_str(), &info) && !Cm_GetFileLtTime((s / L"late").c_str())) << access;
-        EXPECT_EQ(info.st_size, 5) << access;
+        EXPECT_TRUE(!Cm_GetFileInfo(a.c_str(), &info) && !Cm_GetFileLtTime(a.c_str()) && info.st_size == 5) << access;
     }
     EXPECT_FALSE(Cm_GetFileInfo(L"C:\\missing", &info) || Cm_SetFileTime(L"C:\\missing", 1, 2));
 }
@@ -66,23 +67,18 @@ TEST(PathChecks, AnswerAndReportOnRequest) {
         EXPECT_EQ(watcher.Finish(), ErrorBoxOf(ERROR_FILE_NOT_FOUND)) << row.name;
     }
 }
-// In-place surgery and lookups: the answer (an offset into the buffer, -1 for none, or the BOOL), the text left.
+// The backslash added only where one is missing and fits (the answer: its end, -1 for none); the BOOLs of the
+// shell's answers. The text left in the buffer after each.
 ptrdiff_t Add(wchar_t* p) { LPWSTR end = Cm_PathAddBackslash(p); return end ? end - p : -1; }
-ptrdiff_t Strip(wchar_t* p) { return Cm_StripPath(p), 0; }
 ptrdiff_t RemoveSpec(wchar_t* p) { return Cm_RemoveFileSpec(p); }
-ptrdiff_t RemoveExtension(wchar_t* p) { return Cm_RemoveExtension(p), 0; }
-ptrdiff_t Extension(wchar_t* p) { return Cm_GetExtension(p) - p; }
-ptrdiff_t FileName(wchar_t* p) { return Cm_GetFileName(p) - p; }
 ptrdiff_t Unc(wchar_t* p) { return Cm_CheckUNC(p); }
 TEST(PathSurgery, EditsInPlaceAndPointsIntoTheArgument) {
     const std::wstring fits(MAX_PATH - 2, L'a'), full(MAX_PATH - 1, L'a');  // full leaves no room for a backslash
     const struct { ptrdiff_t (*op)(wchar_t*); std::wstring before, after; ptrdiff_t answer; } rows[] = {
         {Add, L"", L"", 0}, {Add, L"C:\\Data", L"C:\\Data\\", 8}, {Add, fits, fits + L"\\", MAX_PATH - 1},
-        {Add, full, full, -1}, {Add, fits + L"\\", fits + L"\\", MAX_PATH - 1}, {Strip, L"C:\\a\\b.txt", L"b.txt", 0},
+        {Add, full, full, -1}, {Add, fits + L"\\", fits + L"\\", MAX_PATH - 1}, {Unc, L"C:\\a", L"C:\\a", FALSE},
         {RemoveSpec, L"C:\\a\\b.txt", L"C:\\a", TRUE}, {RemoveSpec, L"C:\\", L"C:\\", FALSE},
-        {RemoveExtension, L"C:\\a.d\\x.tar.gz", L"C:\\a.d\\x.tar", 0}, {Extension, L"x.tar.gz", L"x.tar.gz", 5},
-        {Extension, L"C:\\a.d\\x", L"C:\\a.d\\x", 8}, {FileName, L"C:\\a\\b.txt", L"C:\\a\\b.txt", 5},
-        {Unc, L"\\\\server\\share\\b.txt", L"\\\\server\\share\\b.txt", TRUE}, {Unc, L"C:\\a", L"C:\\a", FALSE}};
+        {Unc, L"\\\\server\\share\\b.txt", L"\\\\server\\share\\b.txt", TRUE}};
     for (const auto& row : rows) {
         wchar_t path[MAX_PATH + 1];  // a unit to spare for a NUL written one past MAX_PATH
         lstrcpyW(path, row.before.c_str());
@@ -124,7 +120,8 @@ TEST(TempNames, FolderFilesAndFailuresShown) {
         EXPECT_TRUE(row.call == &Cm_GetTempFileName || lstrcmpW(buffer, L"untouched") == 0) << buffer;
     }
 }
-// Hidden and system entries left out, folders on request, appended after what the list held; none appended is FALSE.
+// Hidden and system entries left out, folders on request, appended after what the list held; none appended is
+// FALSE; no handle kept.
 TEST(FileSearch, OneFolderWithoutHiddenOrSystemEntries) {
     ScratchFolder s;
     s.WriteFile(L"a.txt", "a"), s.WriteFile(L"b.log", "b");
@@ -136,6 +133,7 @@ TEST(FileSearch, OneFolderWithoutHiddenOrSystemEntries) {
         {L"", L"*.txt", FALSE, TRUE, {L"a.txt"}}, {L"", L"*.*", TRUE, TRUE, {L".", L"..", L"a.txt", L"b.log", L"sub"}},
         {L"\\", L"*.*", FALSE, TRUE, {L"a.txt", L"b.log"}},  // the folder's backslash is not doubled
         {L"", L"c.txt", TRUE, FALSE, {}}, {L"", L"*.none", TRUE, FALSE, {}}, {L"\\missing", L"*", TRUE, FALSE, {}}};
+    HANDLE before = FreshHandle();
     for (const auto& row : rows) {
         CStringList list;
         list.AddTail(L"kept");
@@ -146,6 +144,7 @@ TEST(FileSearch, OneFolderWithoutHiddenOrSystemEntries) {
         for (const auto& name : row.names) expected.push_back(s / name);
         EXPECT_EQ(listed, expected) << row.mask;
     }
+    EXPECT_EQ(FreshHandle(), before) << "a handle was left open";
 }
 __int64 StorageOf(const std::wstring& path) {
     DWORD high = 0, low = GetCompressedFileSizeW(path.c_str(), &high);
@@ -158,7 +157,7 @@ DWORD WINAPI ReportStorage(LPCWSTR path, LPDWORD high) {
     return wcsstr(path, L"packed") ? (*high = 0, 4u << 20) : GetCompressedFileSizeW(path, high);
 }
 // Every file and folder below counted, hidden ones too, with the storage the files occupy (an unreadable one
-// none, a genuine low part of 0xFFFFFFFF the listed size), added to what the totals held.
+// none, a genuine low part of 0xFFFFFFFF the listed size), added to what the totals held; no handle kept.
 TEST(SearchFolder, CountsFilesFoldersAndTheirStorage) {
     ScratchFolder s;
     SetFileAttributesW(s.WriteFile(L"hidden.txt", std::string(5000, 'h')).c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -171,9 +170,139 @@ TEST(SearchFolder, CountsFilesFoldersAndTheirStorage) {
     __int64 bytes = 9;
     ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetCompressedFileSizeW", (void*)&ReportStorage);
     ASSERT_TRUE(patch.Applied());
-    Cm_SearchFolder(CString(s.Path().c_str()), &files, &folders, &bytes);
-    Cm_SearchFolder(CString((s / L"missing").c_str()), &files, &folders, &bytes);
-    EXPECT_EQ(files, 7u + 4);
-    EXPECT_EQ(folders, 8u + 2);
-    EXPECT_EQ(bytes, 9 + storage);
+    HANDLE before = FreshHandle();
+    for (int round = 0; round < 10; ++round) Cm_SearchFolder(s.Path().c_str(), &files, &folders, &bytes);
+    Cm_SearchFolder((s / L"missing").c_str(), &files, &folders, &bytes);
+    EXPECT_TRUE(files == 7 + 4 * 10 && folders == 8 + 2 * 10 && bytes == 9 + 10 * storage) << files << ' ' << bytes;
+    EXPECT_EQ(FreshHandle(), before) << "a handle was left open";
+}
+std::string Ansi(const std::wstring& wide) {  // code page 932
+    char buffer[MAX_PATH * 2] = "";
+    return WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr), buffer;
+}
+std::wstring SystemFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)) + L"\\" + name;
+}
+const std::wstring kNotepad = SystemFile(L"notepad.exe");
+// Path, arguments, working folder, icon file and index as the shell's link object loads them (none when it
+// cannot), then the show command in the file's header: Wine's link object reads every one back as SW_SHOWNORMAL.
+std::vector<std::wstring> ReadLink(const std::wstring& file) {
+    std::vector<std::wstring> read;
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    HRESULT init = CoInitialize(nullptr);
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&persist))) && SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        wchar_t text[4][MAX_PATH] = {};
+        int index = -1;
+        link->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH), link->GetArguments(text[1], MAX_PATH);
+        link->GetWorkingDirectory(text[2], MAX_PATH), link->GetIconLocation(text[3], MAX_PATH, &index);
+        read = {text[0], text[1], text[2], text[3], std::to_wstring(index), std::to_wstring(ReadFileBytes(file)[0x3C])};
+    }
+    if (persist) persist->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
+    return read;
+}
+// Every property written, at a name given in the ANSI code page; not normal starts minimised (or its non-activating
+// form); a missing folder makes nothing yet answers TRUE; the caller's apartment is left as it was.
+TEST(LinkFile, WrittenThroughTheShellAndReadBack) {
+    ScratchFolder s;
+    std::wstring icon = SystemFile(L"shell32.dll"), file = s / L"\x30E1\x30E2\x5E33.lnk", nowhere = s / L"no\\x.lnk";
+    auto create = [&](const std::wstring& at, LPCWSTR arguments, LPCWSTR folder, LPCWSTR icon, bool normal) {
+        return Cm_CreateLinkFile(kNotepad.c_str(), Ansi(at).c_str(), arguments, folder, icon, normal);
+    };
+    EXPECT_TRUE(create(file, L"/a \"b c\"", s.Path().c_str(), icon.c_str(), true) && create(nowhere, L"", L"", L"", true));
+    EXPECT_EQ(ReadLink(file), (std::vector<std::wstring>{kNotepad, L"/a \"b c\"", s.Path(), icon, L"0", L"1"}));
+    EXPECT_TRUE(create(s / L"min.lnk", L"", L"", L"", false) && Missing(nowhere));
+    std::vector<std::wstring> minimised = ReadLink(s / L"min.lnk");
+    EXPECT_TRUE(minimised.size() == 6 && (minimised[5] == L"6" || minimised[5] == L"7")) << minimised.size();
+    HRESULT multi = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_EQ(multi, S_OK) << "an apartment was left behind";
+    EXPECT_TRUE(create(s / L"multi.lnk", L"", L"", L"", true) && !Missing(s / L"multi.lnk"));
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE) << "the caller's apartment was torn down";
+    CoUninitialize();
+    if (SUCCEEDED(multi)) CoUninitialize();
+}
+LONG IconWidth(HICON icon) {
+    ICONINFO info = {};
+    BITMAP bitmap = {};
+    if (GetIconInfo(icon, &info)) GetObjectW(info.hbmMask, sizeof bitmap, &bitmap), DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+// Item ID lists parsed from Shift_JIS names; icons sized by the flags, each the caller's to destroy, the system
+// image list only borrowed; special folders by number, the documents with a backslash, an unknown one no change.
+TEST(ShellItems, ItemIdListsIconsAndSpecialFolders) {
+    ScratchFolder s;
+    std::wstring file = s.WriteFile(L"\x65E5\x672C\x8A9E.txt", "x");
+    LPITEMIDLIST item = Cm_GetItemIDList(Ansi(file).c_str());
+    wchar_t path[MAX_PATH] = L"", expected[MAX_PATH], documents[MAX_PATH] = L"", kept[MAX_PATH] = L"as it was";
+    EXPECT_TRUE(item && SHGetPathFromIDListW(item, path) && path == file) << path;
+    EXPECT_TRUE(!Cm_GetItemIDList(nullptr) && !Cm_GetItemIDList(Ansi(s / L"missing.txt").c_str()));
+    EXPECT_TRUE(!Cm_GetSystemIcon(nullptr) && !Cm_GetFileIcon(L"C:\\no\\such.xyz", 0) && !Cm_GetFileIcon2(nullptr) &&
+                !Cm_GetFileIcon2("C:\\no\\such\\file.txt"));
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    const struct { const char* how; HICON icon; int width; } icons[] = {
+        {"small", Cm_GetFileIcon(file.c_str(), SHGFI_SMALLICON), small}, {"item", Cm_GetSystemIcon(item), small},
+        {"large", Cm_GetFileIcon(file.c_str(), 0), GetSystemMetrics(SM_CXICON)},
+        {"name", Cm_GetFileIcon2(Ansi(file).c_str()), small}};
+    CoTaskMemFree(item);
+    for (const auto& row : icons) EXPECT_TRUE(IconWidth(row.icon) == row.width && DestroyIcon(row.icon)) << row.how;
+    SHFILEINFOW info = {};
+    auto list = HIMAGELIST(SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    EXPECT_GT(ImageList_GetImageCount(list), 0) << "the system image list was destroyed";
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, expected), S_OK);
+    EXPECT_TRUE(Cm_GetSpecialFolder(CSIDL_PERSONAL, path) && Cm_GetMyDocument(documents) && !Cm_GetMyDocument(nullptr));
+    EXPECT_EQ(path + std::wstring(L"|") + documents, expected + std::wstring(L"|") + expected + L"\\");
+    GetWindowsDirectoryW(expected, MAX_PATH);
+    EXPECT_TRUE(Cm_GetSpecialFolder(CSIDL_WINDOWS, path) && lstrcmpiW(path, expected) == 0) << path;
+    EXPECT_TRUE(Cm_GetSpecialFolder(0x7E, kept) && lstrcmpW(kept, L"as it was") == 0) << kept;
+}
+std::wstring g_initialFolder;
+int CALLBACK Recording(HWND, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED) g_initialFolder += data ? reinterpret_cast<const wchar_t*>(data) : L"(null)";
+    return 0;
+}
+// The dialog's texts (its own and its children's) as a watcher thread finds it on the given thread, then presses
+// the button on it.
+std::vector<std::wstring> PressOnDialog(DWORD thread, int button) {
+    HWND dialog = nullptr;
+    for (int tries = 0; tries < 1000 && !dialog; ++tries, Sleep(dialog ? 200 : 10))  // found: let it settle
+        while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) &&
+               (GetWindowThreadProcessId(dialog, nullptr) != thread || !IsWindowVisible(dialog))) {}
+    std::vector<std::wstring> texts;
+    auto collect = [](HWND window, LPARAM texts) {
+        wchar_t text[1024];
+        return ((std::vector<std::wstring>*)texts)->emplace_back(text, GetWindowTextW(window, text, 1024)), TRUE;
+    };
+    if (dialog) collect(dialog, LPARAM(&texts)), EnumChildWindows(dialog, collect, LPARAM(&texts));
+    return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0), texts;
+}
+// The prompt (ours by default), the initial folder selected and shown as the status, the path chosen without its
+// backslash; a caller's callback replaces ours and gets the initial folder.
+TEST(BrowseFolder, PromptInitialFolderAndChoice) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));  // the new dialog style needs a single-threaded apartment
+    const std::wstring ours = L"\xFF8C\xFF6B\xFF99\xFF80\xFF9E\x3092\x9078\x3093\x3067\x304F\x3060\x3055\x3044";
+    wchar_t documents[MAX_PATH] = L"", folder[64];
+    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+    wsprintfW(folder, L"C:\\zc-browse-%lu", GetCurrentProcessId());  // reached through Computer and C:
+    ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
+    const struct { CString prompt, initial; BFFCALLBACK callback; int button; std::wstring chosen; } rows[] = {
+        {L"", L"", nullptr, IDOK, documents}, {L"x", L"", Recording, IDCANCEL, L""},
+        {L"\x51FA\x529B\x5148", folder, nullptr, IDOK, folder}};
+    for (const auto& row : rows) {
+        auto watched = std::async(std::launch::async, PressOnDialog, GetCurrentThreadId(), row.button);
+        CString chosen = Cm_SelectedFolder(nullptr, row.prompt, row.initial, LONG_PTR(row.callback));
+        std::vector<std::wstring> texts = watched.get();
+        auto shows = [&](const std::wstring& text) { return std::count(texts.begin(), texts.end(), text) > 0; };
+        const std::wstring prompt = row.prompt.IsEmpty() ? ours : row.prompt.GetString();
+        EXPECT_TRUE(shows(prompt) && (prompt == ours || !shows(ours))) << "no dialog or prompt: " << row.prompt;
+        EXPECT_TRUE(row.chosen.empty() || shows(row.chosen)) << "the status does not show " << row.chosen;
+        EXPECT_EQ(chosen, row.chosen.c_str());
+    }
+    EXPECT_EQ(g_initialFolder, documents + std::wstring(L"\\"));
+    RemoveDirectoryW(folder);
+    CoUninitialize();
 }
