@@ -49,8 +49,9 @@ TEST(FileFacts, RenameSizeSpaceAndTimes) {
     }
     EXPECT_FALSE(Cm_GetFileInfo(L"C:\\missing", &info) || Cm_SetFileTime(L"C:\\missing", 1, 2));
 }
-// Existence, a folder (exactly TRUE) and deletion; a failure shows the error box only on request.
-TEST(PathChecks, AnswerAndReportOnRequest) {
+// Existence, a folder (exactly TRUE) and deletion; temporary names: the folder, two distinct empty "zto*.tmp"
+// files in it. A failure shows the error box, for the checks only on request.
+TEST(PathChecks, AnswersTempNamesAndFailuresShown) {
     ScratchFolder s;
     std::wstring file = s.WriteFile(L"a.txt", "x"), missing = s / L"missing.txt";
     const struct { const char* name; BOOL (*check)(LPCWSTR, BOOL); } checks[] = {
@@ -66,40 +67,6 @@ TEST(PathChecks, AnswerAndReportOnRequest) {
         EXPECT_FALSE(row.check(missing.c_str(), TRUE)) << row.name;
         EXPECT_EQ(watcher.Finish(), ErrorBoxOf(ERROR_FILE_NOT_FOUND)) << row.name;
     }
-}
-// The backslash added only where one is missing and fits (the answer: its end, -1 for none); the BOOLs of the
-// shell's answers. The text left in the buffer after each.
-ptrdiff_t Add(wchar_t* p) { LPWSTR end = Cm_PathAddBackslash(p); return end ? end - p : -1; }
-ptrdiff_t RemoveSpec(wchar_t* p) { return Cm_RemoveFileSpec(p); }
-ptrdiff_t Unc(wchar_t* p) { return Cm_CheckUNC(p); }
-TEST(PathSurgery, EditsInPlaceAndPointsIntoTheArgument) {
-    const std::wstring fits(MAX_PATH - 2, L'a'), full(MAX_PATH - 1, L'a');  // full leaves no room for a backslash
-    const struct { ptrdiff_t (*op)(wchar_t*); std::wstring before, after; ptrdiff_t answer; } rows[] = {
-        {Add, L"", L"", 0}, {Add, L"C:\\Data", L"C:\\Data\\", 8}, {Add, fits, fits + L"\\", MAX_PATH - 1},
-        {Add, full, full, -1}, {Add, fits + L"\\", fits + L"\\", MAX_PATH - 1}, {Unc, L"C:\\a", L"C:\\a", FALSE},
-        {RemoveSpec, L"C:\\a\\b.txt", L"C:\\a", TRUE}, {RemoveSpec, L"C:\\", L"C:\\", FALSE},
-        {Unc, L"\\\\server\\share\\b.txt", L"\\\\server\\share\\b.txt", TRUE}};
-    for (const auto& row : rows) {
-        wchar_t path[MAX_PATH + 1];  // a unit to spare for a NUL written one past MAX_PATH
-        lstrcpyW(path, row.before.c_str());
-        EXPECT_EQ(row.op(path), row.answer) << row.before;
-        EXPECT_EQ(path, row.after) << row.before;
-    }
-}
-// References expanded, unknown ones kept, an overflow not passed through; a leading system folder folded back.
-TEST(EnvironmentPaths, ExpandAndUnExpand) {
-    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_J", L"\x65E5\x672C"));
-    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_V", std::wstring(400, L'v').c_str()));
-    EXPECT_EQ(Cm_ExpandEnvironmentStrings(L"C:\\%ZC_J%\\%ZC_UNDEFINED%"), L"C:\\\x65E5\x672C\\%ZC_UNDEFINED%");
-    CString cut = Cm_ExpandEnvironmentStrings(L"%ZC_V%%ZC_V%");
-    EXPECT_TRUE(cut.GetLength() < 512 && cut.Find(L'%') < 0) << "what the system left there";
-    wchar_t path[MAX_PATH];
-    lstrcatW(path + GetSystemDirectoryW(path, MAX_PATH), L"\\kernel32.dll");
-    EXPECT_TRUE(Cm_PathUnExpandEnvStrings(path)[0] == L'%' && Cm_PathUnExpandEnvStrings(path).Find(L"32\\kernel32") > 0);
-    EXPECT_EQ(Cm_PathUnExpandEnvStrings(L"Q:\\nowhere\\file"), L"Q:\\nowhere\\file");
-}
-// The temporary folder and two distinct, empty "zto*.tmp" files in it; a failure is shown, the buffer kept.
-TEST(TempNames, FolderFilesAndFailuresShown) {
     wchar_t folder[MAX_PATH], buffer[MAX_PATH] = L"", first[MAX_PATH] = L"", second[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, folder);
     ASSERT_TRUE(Cm_GetTempPathName(buffer) && Cm_GetTempFileName(first) && Cm_GetTempFileName(second));
@@ -110,15 +77,41 @@ TEST(TempNames, FolderFilesAndFailuresShown) {
     const struct { std::wstring temp; BOOL (*call)(LPWSTR); } failures[] = {
         {L"C:\\" + std::wstring(300, L'x'), &Cm_GetTempPathName}, {L"C:\\zc-no-such-folder", &Cm_GetTempFileName}};
     for (const auto& row : failures) {
-        lstrcpyW(buffer, L"untouched");
         TempVariables temp(row.temp);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(row.call(buffer)) << row.temp;
-        SeenMessageBox box = watcher.Finish(1000);
-        // Windows reports the buffer overflow (111), Wine the name too long (206): either is shown.
-        EXPECT_TRUE(box.caption == L"Error Message" && box.text.rfind(L"[Error:", 0) == 0 && box.text[7] != L'0') << box.text;
+        EXPECT_FALSE(row.call(lstrcpyW(buffer, L"untouched"))) << row.temp;
+        const std::wstring text = watcher.Finish(1000).text;  // Windows: the buffer overflow (111); Wine: 206
+        EXPECT_TRUE(text.rfind(L"[Error:", 0) == 0 && text[7] != L'0') << text;
         EXPECT_TRUE(row.call == &Cm_GetTempFileName || lstrcmpW(buffer, L"untouched") == 0) << buffer;
     }
+}
+// The backslash added only where one is missing and fits (the answer: its end, -1 for none); the BOOLs of the
+// shell's answers. The text left in the buffer after each.
+ptrdiff_t Add(wchar_t* p) { LPWSTR end = Cm_PathAddBackslash(p); return end ? end - p : -1; }
+ptrdiff_t RemoveSpec(wchar_t* p) { return Cm_RemoveFileSpec(p); }
+ptrdiff_t Unc(wchar_t* p) { return Cm_CheckUNC(p); }
+TEST(PathSurgery, EditsInPlaceAndEnvironmentReferences) {
+    const std::wstring fits(MAX_PATH - 2, L'a'), full(MAX_PATH - 1, L'a');  // full leaves no room for a backslash
+    const struct { ptrdiff_t (*op)(wchar_t*); std::wstring before, after; ptrdiff_t answer; } rows[] = {
+        {Add, L"", L"", 0}, {Add, L"C:\\Data", L"C:\\Data\\", 8}, {Add, fits, fits + L"\\", MAX_PATH - 1},
+        {Add, full, full, -1}, {Add, fits + L"\\", fits + L"\\", MAX_PATH - 1}, {Unc, L"C:\\a", L"C:\\a", FALSE},
+        {RemoveSpec, L"C:\\a\\b.txt", L"C:\\a", TRUE}, {RemoveSpec, L"C:\\", L"C:\\", FALSE},
+        {Unc, L"\\\\server\\share\\b.txt", L"\\\\server\\share\\b.txt", TRUE}};
+    for (const auto& row : rows) {
+        wchar_t path[MAX_PATH + 1];  // a unit to spare for a NUL written one past MAX_PATH
+        EXPECT_TRUE(row.op(lstrcpyW(path, row.before.c_str())) == row.answer && path == row.after) << row.before;
+    }
+    // References expanded, unknown ones kept, an overflow not passed through; a leading system folder folded back.
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_J", L"\x65E5\x672C"));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ZC_V", std::wstring(400, L'v').c_str()));
+    EXPECT_EQ(Cm_ExpandEnvironmentStrings(L"C:\\%ZC_J%\\%ZC_UNDEFINED%"), L"C:\\\x65E5\x672C\\%ZC_UNDEFINED%");
+    CString cut = Cm_ExpandEnvironmentStrings(L"%ZC_V%%ZC_V%");
+    EXPECT_TRUE(cut.GetLength() < 512 && cut.Find(L'%') < 0) << "what the system left there";
+    wchar_t path[MAX_PATH];
+    lstrcatW(path + GetSystemDirectoryW(path, MAX_PATH), L"\\x.dll");
+    CString folded = Cm_PathUnExpandEnvStrings(path);
+    EXPECT_TRUE(folded[0] == L'%' && folded.Find(L"32\\x.dll") > 0) << folded.GetString();
+    EXPECT_EQ(Cm_PathUnExpandEnvStrings(L"Q:\\nowhere\\file"), L"Q:\\nowhere\\file");
 }
 // Hidden and system entries left out, folders on request, appended after what the list held; none appended is
 // FALSE; no handle kept.
@@ -146,10 +139,6 @@ TEST(FileSearch, OneFolderWithoutHiddenOrSystemEntries) {
     }
     EXPECT_EQ(FreshHandle(), before) << "a handle was left open";
 }
-__int64 StorageOf(const std::wstring& path) {
-    DWORD high = 0, low = GetCompressedFileSizeW(path.c_str(), &high);
-    return LONGLONG(high) << 32 | low;
-}
 // Storage as a compressing file system would report it in front of the walk: "packed" files 4 MiB, "locked"
 // ones cannot be asked.
 DWORD WINAPI ReportStorage(LPCWSTR path, LPDWORD high) {
@@ -165,7 +154,11 @@ TEST(SearchFolder, CountsFilesFoldersAndTheirStorage) {
     s.WriteFile(L"sub\\packed.bin", "packed"), s.WriteFile(L"sub\\locked.bin", "locked");
     // Windows gives a sparse file's allocated size; Wine the full size, here a low part of 0xFFFFFFFF.
     ASSERT_TRUE(MakeSparseFile(s / L"sub\\edge.bin", 0x1FFFFFFFFLL));
-    const __int64 storage = StorageOf(s / L"hidden.txt") + StorageOf(s / L"sub\\edge.bin") + (4 << 20);
+    __int64 storage = 4 << 20;
+    for (std::wstring name : {L"hidden.txt", L"sub\\edge.bin"}) {
+        DWORD high = 0, low = GetCompressedFileSizeW((s / name).c_str(), &high);
+        storage += LONGLONG(high) << 32 | low;
+    }
     DWORD files = 7, folders = 8;
     __int64 bytes = 9;
     ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetCompressedFileSizeW", (void*)&ReportStorage);
@@ -180,18 +173,12 @@ std::string Ansi(const std::wstring& wide) {  // code page 932
     char buffer[MAX_PATH * 2] = "";
     return WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr), buffer;
 }
-std::wstring SystemFile(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)) + L"\\" + name;
-}
-const std::wstring kNotepad = SystemFile(L"notepad.exe");
 // Path, arguments, working folder, icon file and index as the shell's link object loads them (none when it
 // cannot), then the show command in the file's header: Wine's link object reads every one back as SW_SHOWNORMAL.
 std::vector<std::wstring> ReadLink(const std::wstring& file) {
     std::vector<std::wstring> read;
     IShellLinkW* link = nullptr;
     IPersistFile* persist = nullptr;
-    HRESULT init = CoInitialize(nullptr);
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
         SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&persist))) && SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
         wchar_t text[4][MAX_PATH] = {};
@@ -202,26 +189,26 @@ std::vector<std::wstring> ReadLink(const std::wstring& file) {
     }
     if (persist) persist->Release();
     if (link) link->Release();
-    if (SUCCEEDED(init)) CoUninitialize();
     return read;
 }
-// Every property written, at a name given in the ANSI code page; not normal starts minimised (or its non-activating
-// form); a missing folder makes nothing yet answers TRUE; the caller's apartment is left as it was.
+// The caller's apartment is left as it was, none or multithreaded; every property written, at a name given in the
+// ANSI code page; not normal starts minimised (or its non-activating form); a missing folder: nothing, yet TRUE.
 TEST(LinkFile, WrittenThroughTheShellAndReadBack) {
     ScratchFolder s;
-    std::wstring icon = SystemFile(L"shell32.dll"), file = s / L"\x30E1\x30E2\x5E33.lnk", nowhere = s / L"no\\x.lnk";
+    wchar_t system[MAX_PATH];
+    const std::wstring folder(system, GetSystemDirectoryW(system, MAX_PATH)), notepad = folder + L"\\notepad.exe";
+    const std::wstring icon = folder + L"\\shell32.dll", file = s / L"\x30E1\x30E2\x5E33.lnk", nowhere = s / L"no\\x.lnk";
     auto create = [&](const std::wstring& at, LPCWSTR arguments, LPCWSTR folder, LPCWSTR icon, bool normal) {
-        return Cm_CreateLinkFile(kNotepad.c_str(), Ansi(at).c_str(), arguments, folder, icon, normal);
+        return Cm_CreateLinkFile(notepad.c_str(), Ansi(at).c_str(), arguments, folder, icon, normal);
     };
-    EXPECT_TRUE(create(file, L"/a \"b c\"", s.Path().c_str(), icon.c_str(), true) && create(nowhere, L"", L"", L"", true));
-    EXPECT_EQ(ReadLink(file), (std::vector<std::wstring>{kNotepad, L"/a \"b c\"", s.Path(), icon, L"0", L"1"}));
-    EXPECT_TRUE(create(s / L"min.lnk", L"", L"", L"", false) && Missing(nowhere));
-    std::vector<std::wstring> minimised = ReadLink(s / L"min.lnk");
-    EXPECT_TRUE(minimised.size() == 6 && (minimised[5] == L"6" || minimised[5] == L"7")) << minimised.size();
+    EXPECT_TRUE(create(file, L"/a \"b c\"", s.Path().c_str(), icon.c_str(), true));
     HRESULT multi = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     EXPECT_EQ(multi, S_OK) << "an apartment was left behind";
-    EXPECT_TRUE(create(s / L"multi.lnk", L"", L"", L"", true) && !Missing(s / L"multi.lnk"));
+    EXPECT_TRUE(create(s / L"min.lnk", L"", L"", L"", false) && create(nowhere, L"", L"", L"", true) && Missing(nowhere));
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE) << "the caller's apartment was torn down";
+    EXPECT_EQ(ReadLink(file), (std::vector<std::wstring>{notepad, L"/a \"b c\"", s.Path(), icon, L"0", L"1"}));
+    std::vector<std::wstring> minimised = ReadLink(s / L"min.lnk");
+    EXPECT_TRUE(minimised.size() == 6 && (minimised[5] == L"6" || minimised[5] == L"7")) << minimised.size();
     CoUninitialize();
     if (SUCCEEDED(multi)) CoUninitialize();
 }
@@ -229,8 +216,7 @@ LONG IconWidth(HICON icon) {
     ICONINFO info = {};
     BITMAP bitmap = {};
     if (GetIconInfo(icon, &info)) GetObjectW(info.hbmMask, sizeof bitmap, &bitmap), DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
+    return DeleteObject(info.hbmMask), bitmap.bmWidth;
 }
 // Item ID lists parsed from Shift_JIS names; icons sized by the flags, each the caller's to destroy, the system
 // image list only borrowed; special folders by number, the documents with a backslash, an unknown one no change.
@@ -262,17 +248,16 @@ TEST(ShellItems, ItemIdListsIconsAndSpecialFolders) {
 }
 std::wstring g_initialFolder;
 int CALLBACK Recording(HWND, UINT message, LPARAM, LPARAM data) {
-    if (message == BFFM_INITIALIZED) g_initialFolder += data ? reinterpret_cast<const wchar_t*>(data) : L"(null)";
-    return 0;
+    return g_initialFolder += message != BFFM_INITIALIZED ? L"" : data ? (const wchar_t*)data : L"(null)", 0;
 }
-// The dialog's texts (its own and its children's) as a watcher thread finds it on the given thread, then presses
-// the button on it.
+// A watcher thread finds the dialog the given thread shows, reads its own and its children's texts and presses
+// the button.
 std::vector<std::wstring> PressOnDialog(DWORD thread, int button) {
     HWND dialog = nullptr;
+    std::vector<std::wstring> texts;
     for (int tries = 0; tries < 1000 && !dialog; ++tries, Sleep(dialog ? 200 : 10))  // found: let it settle
         while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) &&
                (GetWindowThreadProcessId(dialog, nullptr) != thread || !IsWindowVisible(dialog))) {}
-    std::vector<std::wstring> texts;
     auto collect = [](HWND window, LPARAM texts) {
         wchar_t text[1024];
         return ((std::vector<std::wstring>*)texts)->emplace_back(text, GetWindowTextW(window, text, 1024)), TRUE;
@@ -303,6 +288,6 @@ TEST(BrowseFolder, PromptInitialFolderAndChoice) {
         EXPECT_EQ(chosen, row.chosen.c_str());
     }
     EXPECT_EQ(g_initialFolder, documents + std::wstring(L"\\"));
-    RemoveDirectoryW(folder);
     CoUninitialize();
+    RemoveDirectoryW(folder);
 }
