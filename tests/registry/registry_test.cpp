@@ -1,0 +1,178 @@
+// CRegistry against the real registry: each test works below keys and values that it removes again.
+#include <ZetoCom.h>
+#include <gtest/gtest.h>
+#include "cstring_print.h"
+using std::wstring;
+const wstring kOrg = L"ZetoComRegistryTest", kKey = L"SOFTWARE\\" + kOrg;
+const wchar_t kRootValue[] = L"ZetoComRegistryTestRoot", kDoc[] = L"ZetoComRegistryTest.Doc";
+HKEY const kCr = HKEY_CLASSES_ROOT, kCu = HKEY_CURRENT_USER, kLm = HKEY_LOCAL_MACHINE;
+
+// "type:data" of a value as the registry holds it, the data as UTF-16 (a terminator shows as \0).
+wstring Raw(HKEY root, const wstring& key, const wchar_t* name) {
+    HKEY handle;
+    wchar_t data[600];
+    DWORD type = 0, size = sizeof data;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle)) return L"no key";
+    const LONG read = RegQueryValueExW(handle, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(handle);
+    return read ? L"none" : std::to_wstring(type) + L":" + wstring(data, size / 2);
+}
+wstring Sz(const wstring& text) { return L"1:" + text + L'\0'; }  // REG_SZ with its terminator
+// Result and text of both GetEntry overloads, from "kept" and 7: "1 -5|1 -5".
+wstring Get(int root, const wstring& path) {
+    CString text(L"kept");
+    long number = 7;
+    const int byText = CRegistry().GetEntry(root, path.c_str(), text);
+    const int byNumber = CRegistry().GetEntry(root, path.c_str(), number);
+    return std::to_wstring(byText) + L" " + text.GetString() + L"|" + std::to_wstring(byNumber) + L" " +
+           std::to_wstring(number);
+}
+struct Registry : ::testing::Test {
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        for (HKEY root : {kCu, kLm}) RegDeleteTreeW(root, kKey.c_str());
+        for (const wchar_t* cls : {L".zctest", kDoc}) RegDeleteTreeW(kCr, cls);
+        for (HKEY root : {kCr, kCu}) RegDeleteValueW(root, kRootValue);
+    }
+};
+
+TEST(RegistryPath, SplitsAtTheLastBackslash) {
+    const wchar_t* rows[][2] = {{L"Vendor\\Product\\Setting", L"Vendor\\Product|Setting"}, {L"Setting", L"|Setting"},
+                                {L"Vendor\\Product\\", L"Vendor\\Product|"}, {L"\\Setting", L"|Setting"}, {L"", L"|"}};
+    for (const auto& row : rows) {
+        CString key(L"old"), name(L"old");
+        EXPECT_EQ(CRegistry::SplitKeyName(row[0], key, name), 1);
+        EXPECT_EQ(key + L"|" + name, row[1]) << row[0];
+    }
+}
+
+// Values of every type that other software stored, read through GetEntry: text comes back through the
+// ANSI code page (932), a 32-bit number as signed decimal, other types as a fixed text with result 0.
+// 1024 bytes are read, and a text without terminator ends at its byte count.
+TEST_F(Registry, ReadsTheTextFormOfEachType) {
+    const DWORD numbers[] = {0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0, 0};
+    const wstring full(511, L'z'), fits = full + L'\0', tooLong = full + L"z";
+    const struct { DWORD type; const void* data; size_t size; wstring got; } rows[] = {
+        {REG_SZ, L"設定値 ｶﾅ", 14, L"1 設定値 ｶﾅ|1 0"},
+        {REG_SZ, L"a\xD55C" L"b", 8, L"1 a?b|1 0"},  // a Hangul syllable, not in the code page
+        {REG_EXPAND_SZ, L"%WINDIR%\\x", 22, L"1 %WINDIR%\\x|1 0"},
+        {REG_SZ, L"  42abc", 16, L"1   42abc|1 42"},
+        {REG_SZ, L"-17", 8, L"1 -17|1 -17"},
+        {REG_SZ, L"abcdef", 6, L"1 abc|1 0"},
+        {REG_SZ, full.c_str(), 1022, L"1 " + full + L"|1 0"},
+        {REG_SZ, fits.c_str(), 1024, L"1 " + full + L"|1 0"},
+        {REG_SZ, tooLong.c_str(), 1026, L"0 kept|0 7"},
+        {REG_DWORD, &numbers[0], 4, L"1 2147483647|1 2147483647"},
+        {REG_DWORD, &numbers[1], 4, L"1 -2147483648|1 -2147483648"},
+        {REG_DWORD, &numbers[2], 4, L"1 -1|1 -1"},
+        {REG_BINARY, numbers, 4, L"0 Binary data|0 7"},
+        {REG_NONE, numbers, 4, L"0 Can't convert to string|0 7"},
+        {REG_QWORD, numbers, 8, L"0 Can't convert to string|0 7"},
+    };
+    for (const auto& row : rows) {
+        RegSetKeyValueW(kCu, (kKey + L"\\A").c_str(), L"V", row.type, row.data, DWORD(row.size));
+        EXPECT_EQ(Get(2, kKey + L"\\A\\V"), row.got) << "type " << row.type << ", " << row.size << " bytes";
+    }
+    EXPECT_EQ(Get(2, kKey + L"\\A\\Missing") + Get(2, kKey + L"\\NoKey\\V"), L"0 kept|0 70 kept|0 7");
+    for (DWORD type : {REG_SZ, REG_DWORD, REG_BINARY}) {
+        CString text;
+        EXPECT_TRUE(!CRegistry::ConvertToString(nullptr, type, text) && text == L"Can't convert to string") << type;
+    }
+}
+
+// Set stores decimal text with its terminator, creating the keys along the path; Delete removes the
+// value only; HasKey tests the key part; a path without backslash names a value of the root itself.
+TEST_F(Registry, PrimitivesWriteTestAndDelete) {
+    CRegistry registry;
+    const wstring deep = kKey + L"\\A\\B";
+    const CString n = (deep + L"\\N").c_str();
+    ASSERT_EQ(registry.SetEntry(2, n, -5L) + registry.SetEntry(3, n, L"Z"), 2);
+    EXPECT_EQ(Raw(kCu, deep, L"N") + Raw(kLm, deep, L"N"), Sz(L"-5") + Sz(L"Z"));
+    EXPECT_EQ(registry.HasKey(2, (deep + L"\\NoSuchValue").c_str()), 1);
+    EXPECT_EQ(registry.HasKey(2, (kKey + L"\\Absent\\V").c_str()), 0);
+    EXPECT_EQ(Raw(kCu, kKey + L"\\Absent", L""), L"no key") << "HasKey creates nothing";
+    EXPECT_EQ(registry.HasKey(2, L"NoBackslash"), 1) << "an empty key part opens the root";
+    ASSERT_EQ(registry.SetEntry(3, (deep + L"\\").c_str(), L"default"), 1);
+    EXPECT_EQ(registry.DeleteEntry(3, n), 1);
+    EXPECT_EQ(registry.DeleteEntry(3, n), 0) << "already gone";
+    EXPECT_EQ(registry.DeleteEntry(3, (deep + L"\\").c_str()), 1);
+    EXPECT_EQ(Raw(kLm, deep, L"N") + Raw(kLm, deep, L""), L"nonenone") << "the key stays";
+    EXPECT_EQ(registry.DeleteEntry(2, (kKey + L"\\New\\V").c_str()), 0);
+    EXPECT_EQ(Raw(kCu, kKey + L"\\New", L""), L"none") << "the missing key is created on the way";
+
+    ASSERT_EQ(registry.SetEntry(2, kRootValue, L"at the root"), 1);
+    EXPECT_EQ(Raw(kCu, L"", kRootValue), Sz(L"at the root"));
+    EXPECT_EQ(Get(2, kRootValue), L"1 at the root|1 0");
+    EXPECT_EQ(registry.DeleteEntry(2, kRootValue), 1);
+    EXPECT_EQ(Raw(kCu, L"", kRootValue), L"none");
+}
+
+// Selectors other than 1 to 3 and keys that cannot be created give 0 and leave everything as it was.
+TEST_F(Registry, FailuresChangeNothing) {
+    CRegistry registry;
+    const CString path = (kKey + L"\\V").c_str(), cls = (kDoc + wstring(L"\\V")).c_str();
+    for (int root : {0, 4, -1, int(0x80000001)}) {
+        EXPECT_EQ(registry.SetEntry(root, path, L"x") + registry.SetEntry(root, cls, 1L) +
+                      registry.HasKey(root, L"SOFTWARE") + registry.DeleteEntry(root, path), 0) << root;
+        EXPECT_EQ(Get(root, kKey + L"\\V"), L"0 kept|0 7") << "root " << root;
+    }
+    EXPECT_EQ(Raw(kCu, kKey, L"") + Raw(kLm, kKey, L"") + Raw(kCr, kDoc, L""), L"no keyno keyno key");
+    HKEY parent;  // below a volatile key only volatile keys can be made
+    ASSERT_FALSE(RegCreateKeyExW(kCu, kKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &parent, 0));
+    RegCloseKey(parent);
+    const CString sub = (kKey + L"\\Sub\\V").c_str();
+    EXPECT_EQ(registry.SetEntry(2, sub, L"x") + registry.SetEntry(2, sub, 1L) + registry.DeleteEntry(2, sub), 0);
+    EXPECT_EQ(Raw(kCu, kKey + L"\\Sub", L""), L"no key");
+}
+
+// User and machine scopes use SOFTWARE\[organisation\]key, the organisation read at each call; the
+// system scope HKEY_CLASSES_ROOT without it. A backslash in the name moves into the key.
+TEST_F(Registry, ScopesComposeTheirPaths) {
+    CRegistry org(L"Elsewhere"), none;
+    EXPECT_EQ(org.GetOrganisation(), L"Elsewhere");
+    org.SetOrganisation(kOrg.c_str());
+    EXPECT_EQ(org.GetOrganisation(), kOrg.c_str());
+    const struct { int set; HKEY root; wstring key; const wchar_t* name; const wchar_t* text; } rows[] = {
+        {org.SetUserEntry(L"App", L"Window", L"Left"), kCu, kKey + L"\\App", L"Window", L"Left"},
+        {org.SetUserEntry(L"One\\Two", L"N", -4L), kCu, kKey + L"\\One\\Two", L"N", L"-4"},
+        {org.SetMachineEntry(L"App", L"Sub\\Value", L"deep"), kLm, kKey + L"\\App\\Sub", L"Value", L"deep"},
+        {org.SetMachineEntry(L"App", L"Count", 42L), kLm, kKey + L"\\App", L"Count", L"42"},
+        {none.SetUserEntry(kOrg.c_str(), L"", L"Right"), kCu, kKey, L"", L"Right"},
+        {none.SetMachineEntry(kOrg.c_str(), L"W", 3L), kLm, kKey, L"W", L"3"},
+        {org.SetSystemEntry(L".zctest", L"Type", L"AbcFile"), kCr, L".zctest", L"Type", L"AbcFile"},
+        {org.SetSystemEntry(L".zctest", L"Size", 12L), kCr, L".zctest", L"Size", L"12"},
+    };
+    for (const auto& row : rows)  // the result of the Set call, then what it stored
+        EXPECT_EQ(std::to_wstring(row.set) + Raw(row.root, row.key, row.name), L"1" + Sz(row.text)) << row.name;
+    EXPECT_EQ(Raw(kCu, L"SOFTWARE\\Elsewhere", L""), L"no key");
+
+    CString a, b, c;
+    long x = 0, y = 0, z = 0;
+    EXPECT_EQ(org.GetUserEntry(L"App", L"Window", a) + org.GetMachineEntry(L"App", L"Count", b) +
+                  org.GetSystemEntry(L".zctest", L"Type", c) + org.GetUserEntry(L"One\\Two", L"N", x) +
+                  org.GetMachineEntry(L"App", L"Count", y) + org.GetSystemEntry(L".zctest", L"Size", z), 6);
+    EXPECT_EQ(a + L" " + b + L" " + c, L"Left 42 AbcFile");
+    EXPECT_TRUE(x == -4 && y == 42 && z == 12) << x << " " << y << " " << z;
+    EXPECT_EQ(org.GetUserEntry(L"App", L"Count", a) + org.GetMachineEntry(L"App", L"Window", y), 0) << "other roots";
+    EXPECT_EQ(org.HasUserKey(L"App", L"Any") + org.HasMachineKey(L"App", L"Any") + org.HasSystemKey(L".zctest", L"Any")
+              + 10 * (org.HasUserKey(L"App\\Sub", L"Any") + org.HasMachineKey(L"One", L"Two")), 3);
+    EXPECT_EQ(org.DeleteMachineEntry(L"App", L"Count"), 1);
+    EXPECT_EQ(Raw(kLm, kKey + L"\\App", L"Count"), L"none");
+}
+
+// Classes: the default value of a class key and whether it exists; values of the root taken as text.
+TEST_F(Registry, RegistersClassesAndReadsRootValues) {
+    CRegistry registry;
+    const wstring command = kDoc + wstring(L"\\shell\\open\\command");
+    EXPECT_EQ(registry.HaveRegistered(L".zctest"), 0);
+    ASSERT_EQ(registry.RegisterApp(L".zctest", L"AbcFile") + registry.RegisterApp(command.c_str(), L"np \"%1\""), 2);
+    EXPECT_EQ(Raw(kCr, L".zctest", L"") + Raw(kCr, command, L""), Sz(L"AbcFile") + Sz(L"np \"%1\""));
+    EXPECT_EQ(registry.HaveRegistered(L".zctest") + registry.HaveRegistered((kDoc + wstring(L"\\shell")).c_str()), 2);
+    CString text(L"kept");
+    EXPECT_TRUE(registry.GetExtension(kRootValue, text) == 0 && text == L"kept") << text;
+    RegSetKeyValueW(kCr, nullptr, kRootValue, REG_SZ, L"拡張子 .abc", 20);
+    EXPECT_TRUE(registry.GetExtension(kRootValue, text) == 1 && text == L"拡張子 .abc") << text;
+    const DWORD number = 0x00410042;  // the bytes of "BA" in UTF-16, read as text whatever the type
+    RegSetKeyValueW(kCr, nullptr, kRootValue, REG_DWORD, &number, 4);
+    EXPECT_TRUE(registry.GetExtension(kRootValue, text) == 1 && text == L"BA") << text;
+}
