@@ -18,6 +18,11 @@ wstring Raw(HKEY root, const wstring& key, const wchar_t* name) {
     return read ? L"none" : std::to_wstring(type) + L":" + wstring(data, size / 2);
 }
 wstring Sz(const wstring& text) { return L"1:" + text + L'\0'; }  // REG_SZ with its terminator
+wstring Results(std::initializer_list<int> results) {  // the results of calls made in this order
+    wstring text;
+    for (int result : results) text += std::to_wstring(result);
+    return text;
+}
 // Result and text of both GetEntry overloads, from "kept" and 7: "1 -5|1 -5".
 wstring Get(int root, const wstring& path) {
     CString text(L"kept");
@@ -36,37 +41,24 @@ struct Registry : ::testing::Test {
     }
 };
 
-TEST(RegistryPath, SplitsAtTheLastBackslash) {
-    const wchar_t* rows[][2] = {{L"Vendor\\Product\\Setting", L"Vendor\\Product|Setting"}, {L"Setting", L"|Setting"},
-                                {L"Vendor\\Product\\", L"Vendor\\Product|"}, {L"\\Setting", L"|Setting"}, {L"", L"|"}};
-    for (const auto& row : rows) {
-        CString key(L"old"), name(L"old");
-        EXPECT_EQ(CRegistry::SplitKeyName(row[0], key, name), 1);
-        EXPECT_EQ(key + L"|" + name, row[1]) << row[0];
-    }
-}
-
 // Values of every type that other software stored, read through GetEntry: text comes back through the
 // ANSI code page (932), a 32-bit number as signed decimal, other types as a fixed text with result 0.
 // 1024 bytes are read, and a text without terminator ends at its byte count.
 TEST_F(Registry, ReadsTheTextFormOfEachType) {
-    const DWORD numbers[] = {0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0, 0};
+    const DWORD numbers[] = {0x80000000, 0xFFFFFFFF};
     const wstring full(511, L'z'), fits = full + L'\0', tooLong = full + L"z";
     const struct { DWORD type; const void* data; size_t size; wstring got; } rows[] = {
         {REG_SZ, L"設定値 ｶﾅ", 14, L"1 設定値 ｶﾅ|1 0"},
         {REG_SZ, L"a\xD55C" L"b", 8, L"1 a?b|1 0"},  // a Hangul syllable, not in the code page
         {REG_EXPAND_SZ, L"%WINDIR%\\x", 22, L"1 %WINDIR%\\x|1 0"},
-        {REG_SZ, L"  42abc", 16, L"1   42abc|1 42"},
-        {REG_SZ, L"-17", 8, L"1 -17|1 -17"},
+        {REG_SZ, L"  -42abc", 18, L"1   -42abc|1 -42"},
         {REG_SZ, L"abcdef", 6, L"1 abc|1 0"},
         {REG_SZ, full.c_str(), 1022, L"1 " + full + L"|1 0"},
         {REG_SZ, fits.c_str(), 1024, L"1 " + full + L"|1 0"},
         {REG_SZ, tooLong.c_str(), 1026, L"0 kept|0 7"},
-        {REG_DWORD, &numbers[0], 4, L"1 2147483647|1 2147483647"},
-        {REG_DWORD, &numbers[1], 4, L"1 -2147483648|1 -2147483648"},
-        {REG_DWORD, &numbers[2], 4, L"1 -1|1 -1"},
+        {REG_DWORD, &numbers[0], 4, L"1 -2147483648|1 -2147483648"},
+        {REG_DWORD, &numbers[1], 4, L"1 -1|1 -1"},
         {REG_BINARY, numbers, 4, L"0 Binary data|0 7"},
-        {REG_NONE, numbers, 4, L"0 Can't convert to string|0 7"},
         {REG_QWORD, numbers, 8, L"0 Can't convert to string|0 7"},
     };
     for (const auto& row : rows) {
@@ -85,26 +77,23 @@ TEST_F(Registry, ReadsTheTextFormOfEachType) {
 TEST_F(Registry, PrimitivesWriteTestAndDelete) {
     CRegistry registry;
     const wstring deep = kKey + L"\\A\\B";
-    const CString n = (deep + L"\\N").c_str();
-    ASSERT_EQ(registry.SetEntry(2, n, -5L) + registry.SetEntry(3, n, L"Z"), 2);
-    EXPECT_EQ(Raw(kCu, deep, L"N") + Raw(kLm, deep, L"N"), Sz(L"-5") + Sz(L"Z"));
-    EXPECT_EQ(registry.HasKey(2, (deep + L"\\NoSuchValue").c_str()), 1);
-    EXPECT_EQ(registry.HasKey(2, (kKey + L"\\Absent\\V").c_str()), 0);
-    EXPECT_EQ(Raw(kCu, kKey + L"\\Absent", L""), L"no key") << "HasKey creates nothing";
-    EXPECT_EQ(registry.HasKey(2, L"NoBackslash"), 1) << "an empty key part opens the root";
-    ASSERT_EQ(registry.SetEntry(3, (deep + L"\\").c_str(), L"default"), 1);
-    EXPECT_EQ(registry.DeleteEntry(3, n), 1);
-    EXPECT_EQ(registry.DeleteEntry(3, n), 0) << "already gone";
-    EXPECT_EQ(registry.DeleteEntry(3, (deep + L"\\").c_str()), 1);
-    EXPECT_EQ(Raw(kLm, deep, L"N") + Raw(kLm, deep, L""), L"nonenone") << "the key stays";
-    EXPECT_EQ(registry.DeleteEntry(2, (kKey + L"\\New\\V").c_str()), 0);
-    EXPECT_EQ(Raw(kCu, kKey + L"\\New", L""), L"none") << "the missing key is created on the way";
-
+    const CString n = (deep + L"\\N").c_str(), dflt = (deep + L"\\").c_str();
+    ASSERT_EQ(Results({registry.SetEntry(2, n, -5L), registry.SetEntry(3, n, L"Z"), registry.SetEntry(3, dflt, L"")}),
+              L"111");
+    EXPECT_EQ(Raw(kCu, deep, L"N") + Raw(kLm, deep, L"N") + Raw(kLm, deep, L""), Sz(L"-5") + Sz(L"Z") + Sz(L""));
+    EXPECT_EQ(Results({registry.HasKey(2, (deep + L"\\Other").c_str()), registry.HasKey(2, (kKey + L"\\No\\V").c_str()),
+                       registry.HasKey(2, L"NoBackslash")}), L"101") << "the value's key, a missing key, the root";
+    EXPECT_EQ(Results({registry.DeleteEntry(3, n), registry.DeleteEntry(3, n), registry.DeleteEntry(3, dflt),
+                       registry.DeleteEntry(2, (kKey + L"\\New\\V").c_str())}), L"1010");
+    EXPECT_EQ(Raw(kLm, deep, L"N") + Raw(kLm, deep, L"") + Raw(kCu, kKey + L"\\New", L"") +
+              Raw(kCu, kKey + L"\\No", L""), L"nonenonenoneno key") << "Delete creates the key, HasKey not";
     ASSERT_EQ(registry.SetEntry(2, kRootValue, L"at the root"), 1);
     EXPECT_EQ(Raw(kCu, L"", kRootValue), Sz(L"at the root"));
     EXPECT_EQ(Get(2, kRootValue), L"1 at the root|1 0");
     EXPECT_EQ(registry.DeleteEntry(2, kRootValue), 1);
     EXPECT_EQ(Raw(kCu, L"", kRootValue), L"none");
+    CString key, name;
+    EXPECT_TRUE(CRegistry::SplitKeyName(L"\\V", key, name) == 1 && key.IsEmpty() && name == L"V") << key << name;
 }
 
 // Selectors other than 1 to 3 and keys that cannot be created give 0 and leave everything as it was.
@@ -112,8 +101,8 @@ TEST_F(Registry, FailuresChangeNothing) {
     CRegistry registry;
     const CString path = (kKey + L"\\V").c_str(), cls = (kDoc + wstring(L"\\V")).c_str();
     for (int root : {0, 4, -1, int(0x80000001)}) {
-        EXPECT_EQ(registry.SetEntry(root, path, L"x") + registry.SetEntry(root, cls, 1L) +
-                      registry.HasKey(root, L"SOFTWARE") + registry.DeleteEntry(root, path), 0) << root;
+        EXPECT_EQ(Results({registry.SetEntry(root, path, L"x"), registry.SetEntry(root, cls, 1L),
+                           registry.HasKey(root, L"SOFTWARE"), registry.DeleteEntry(root, path)}), L"0000") << root;
         EXPECT_EQ(Get(root, kKey + L"\\V"), L"0 kept|0 7") << "root " << root;
     }
     EXPECT_EQ(Raw(kCu, kKey, L"") + Raw(kLm, kKey, L"") + Raw(kCr, kDoc, L""), L"no keyno keyno key");
@@ -121,7 +110,8 @@ TEST_F(Registry, FailuresChangeNothing) {
     ASSERT_FALSE(RegCreateKeyExW(kCu, kKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &parent, 0));
     RegCloseKey(parent);
     const CString sub = (kKey + L"\\Sub\\V").c_str();
-    EXPECT_EQ(registry.SetEntry(2, sub, L"x") + registry.SetEntry(2, sub, 1L) + registry.DeleteEntry(2, sub), 0);
+    EXPECT_EQ(Results({registry.SetEntry(2, sub, L"x"), registry.SetEntry(2, sub, 1L), registry.DeleteEntry(2, sub)}),
+              L"000");
     EXPECT_EQ(Raw(kCu, kKey + L"\\Sub", L""), L"no key");
 }
 
@@ -131,7 +121,6 @@ TEST_F(Registry, ScopesComposeTheirPaths) {
     CRegistry org(L"Elsewhere"), none;
     EXPECT_EQ(org.GetOrganisation(), L"Elsewhere");
     org.SetOrganisation(kOrg.c_str());
-    EXPECT_EQ(org.GetOrganisation(), kOrg.c_str());
     const struct { int set; HKEY root; wstring key; const wchar_t* name; const wchar_t* text; } rows[] = {
         {org.SetUserEntry(L"App", L"Window", L"Left"), kCu, kKey + L"\\App", L"Window", L"Left"},
         {org.SetUserEntry(L"One\\Two", L"N", -4L), kCu, kKey + L"\\One\\Two", L"N", L"-4"},
@@ -145,18 +134,16 @@ TEST_F(Registry, ScopesComposeTheirPaths) {
     for (const auto& row : rows)  // the result of the Set call, then what it stored
         EXPECT_EQ(std::to_wstring(row.set) + Raw(row.root, row.key, row.name), L"1" + Sz(row.text)) << row.name;
     EXPECT_EQ(Raw(kCu, L"SOFTWARE\\Elsewhere", L""), L"no key");
-
     CString a, b, c;
     long x = 0, y = 0, z = 0;
-    EXPECT_EQ(org.GetUserEntry(L"App", L"Window", a) + org.GetMachineEntry(L"App", L"Count", b) +
-                  org.GetSystemEntry(L".zctest", L"Type", c) + org.GetUserEntry(L"One\\Two", L"N", x) +
-                  org.GetMachineEntry(L"App", L"Count", y) + org.GetSystemEntry(L".zctest", L"Size", z), 6);
-    EXPECT_EQ(a + L" " + b + L" " + c, L"Left 42 AbcFile");
-    EXPECT_TRUE(x == -4 && y == 42 && z == 12) << x << " " << y << " " << z;
-    EXPECT_EQ(org.GetUserEntry(L"App", L"Count", a) + org.GetMachineEntry(L"App", L"Window", y), 0) << "other roots";
-    EXPECT_EQ(org.HasUserKey(L"App", L"Any") + org.HasMachineKey(L"App", L"Any") + org.HasSystemKey(L".zctest", L"Any")
-              + 10 * (org.HasUserKey(L"App\\Sub", L"Any") + org.HasMachineKey(L"One", L"Two")), 3);
-    EXPECT_EQ(org.DeleteMachineEntry(L"App", L"Count"), 1);
+    EXPECT_EQ(Results({org.GetUserEntry(L"App", L"Window", a), org.GetMachineEntry(L"App", L"Count", b),
+                       org.GetSystemEntry(L".zctest", L"Type", c), org.GetUserEntry(L"One\\Two", L"N", x),
+                       org.GetMachineEntry(L"App", L"Count", y), org.GetSystemEntry(L".zctest", L"Size", z),
+                       org.GetUserEntry(L"App", L"Count", a), org.GetMachineEntry(L"App", L"Window", y)}), L"11111100");
+    EXPECT_TRUE(a + L" " + b + L" " + c == L"Left 42 AbcFile" && x == -4 && y == 42 && z == 12) << a << b << c;
+    EXPECT_EQ(Results({org.HasUserKey(L"App", L"Any"), org.HasMachineKey(L"App", L"Any"),
+                       org.HasSystemKey(L".zctest", L"Any"), org.HasUserKey(L"App\\Sub", L"Any"),
+                       org.HasMachineKey(L"One", L"Two"), org.DeleteMachineEntry(L"App", L"Count")}), L"111001");
     EXPECT_EQ(Raw(kLm, kKey + L"\\App", L"Count"), L"none");
 }
 
@@ -164,10 +151,10 @@ TEST_F(Registry, ScopesComposeTheirPaths) {
 TEST_F(Registry, RegistersClassesAndReadsRootValues) {
     CRegistry registry;
     const wstring command = kDoc + wstring(L"\\shell\\open\\command");
-    EXPECT_EQ(registry.HaveRegistered(L".zctest"), 0);
-    ASSERT_EQ(registry.RegisterApp(L".zctest", L"AbcFile") + registry.RegisterApp(command.c_str(), L"np \"%1\""), 2);
+    EXPECT_EQ(Results({registry.HaveRegistered(L".zctest"), registry.RegisterApp(L".zctest", L"AbcFile"),
+                       registry.RegisterApp(command.c_str(), L"np \"%1\""), registry.HaveRegistered(L".zctest"),
+                       registry.HaveRegistered((kDoc + wstring(L"\\shell")).c_str())}), L"01111");
     EXPECT_EQ(Raw(kCr, L".zctest", L"") + Raw(kCr, command, L""), Sz(L"AbcFile") + Sz(L"np \"%1\""));
-    EXPECT_EQ(registry.HaveRegistered(L".zctest") + registry.HaveRegistered((kDoc + wstring(L"\\shell")).c_str()), 2);
     CString text(L"kept");
     EXPECT_TRUE(registry.GetExtension(kRootValue, text) == 0 && text == L"kept") << text;
     RegSetKeyValueW(kCr, nullptr, kRootValue, REG_SZ, L"拡張子 .abc", 20);
