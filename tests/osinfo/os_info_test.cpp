@@ -8,7 +8,6 @@
 using std::wstring;
 const DWORD kW32s = VER_PLATFORM_WIN32s, k9x = VER_PLATFORM_WIN32_WINDOWS, kNt = VER_PLATFORM_WIN32_NT;
 const BYTE kWs = VER_NT_WORKSTATION, kSrv = VER_NT_SERVER, kDc = VER_NT_DOMAIN_CONTROLLER;
-
 struct Record {
     DWORD platform, major, minor; BYTE type = kWs; WORD suite = 0; const wchar_t* pack = L""; DWORD code = 0;
 };
@@ -19,7 +18,6 @@ struct Os : COsInfo {  // the snapshot overwritten with the record
         wcsncpy(m_osvi.szCSDVersion, r.pack, 127);
     }
 };
-
 // Each family at its boundaries; the letters of the service-pack text name the 95 and 98 releases.
 TEST(OsInfo, KindAndNameOfEachVersion) {
     const struct { Record r; int kind; const wchar_t* name; } rows[] = {
@@ -46,7 +44,6 @@ TEST(OsInfo, KindAndNameOfEachVersion) {
     nt.m_osvi.dwBuildNumber = 0x040A08AE;  // only Windows 9x keeps the version in the high word
     EXPECT_EQ(nt.GetBuildNum(), 0x040A08AE);
 }
-
 // Version 6 edition words by product code, from the workstation or the server table alone.
 TEST(OsInfo, VersionSixEditionsFollowTheProductType) {
     const std::map<DWORD, wstring> vista = {{1, L"Ultimate"}, {2, L"Home Basic"}, {3, L"Home Premium"},
@@ -63,7 +60,6 @@ TEST(OsInfo, VersionSixEditionsFollowTheProductType) {
             EXPECT_EQ(Os({kNt, 6, 0, type, 0, L"", code}).GetName(nullptr), name.c_str()) << code << " " << int(type);
         }
 }
-
 // On NT the caller's buffer receives "(text)" of the first 31 units, the name never; elsewhere, and
 // for an empty text, the buffer keeps what it held. The 95 letters too are looked for in 31 units.
 TEST(OsInfo, ServicePackGoesToTheCallersBuffer) {
@@ -89,7 +85,6 @@ TEST(OsInfo, ServicePackGoesToTheCallersBuffer) {
         EXPECT_EQ(os.GetCSDVer(), row.r.pack) << "the whole text";
     }
 }
-
 // "platform major.minor.build kind name(service pack)" of the running system.
 wstring Described() {
     COsInfo os;
@@ -99,14 +94,12 @@ wstring Described() {
            std::to_wstring(os.GetMinorVer()) + L"." + std::to_wstring(os.GetBuildNum()) + L" " +
            std::to_wstring(os.GetKind()) + L" " + name + reinterpret_cast<wchar_t*>(pack);
 }
-
 // Run by the next test in a child started under another version, to report what ZC_EXPECT_VERSION holds.
 TEST(OsInfoSystem, ChildSeesTheConfiguredVersion) {
     wchar_t expected[256];
     if (!GetEnvironmentVariableW(L"ZC_EXPECT_VERSION", expected, 256)) GTEST_SKIP() << "run by the parent test only";
     EXPECT_EQ(Described(), expected);
 }
-
 TEST(OsInfoSystem, ReportsTheVersionWineIsToldToReport) {
     EXPECT_EQ(Described(), L"2 6.1.7601 9 Windows Vista (Service Pack 1)") << "Wine 8's default, a workstation";
     // Wine reports "win7" as a 6.1 server and "win2008r2" as a 6.1 workstation, so neither is asked for.

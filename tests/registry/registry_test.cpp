@@ -6,7 +6,6 @@ using std::wstring;
 const wstring kOrg = L"ZetoComRegistryTest", kKey = L"SOFTWARE\\" + kOrg;
 const wchar_t kRootValue[] = L"ZetoComRegistryTestRoot", kDoc[] = L"ZetoComRegistryTest.Doc";
 HKEY const kCr = HKEY_CLASSES_ROOT, kCu = HKEY_CURRENT_USER, kLm = HKEY_LOCAL_MACHINE;
-
 // "type:data" of a value as the registry holds it, the data as UTF-16 (a terminator shows as \0).
 wstring Raw(HKEY root, const wstring& key, const wchar_t* name) {
     HKEY handle;
@@ -23,58 +22,52 @@ wstring Results(std::initializer_list<int> results) {  // the results of calls m
     for (int result : results) text += std::to_wstring(result);
     return text;
 }
-// Result and text of both GetEntry overloads, from "kept" and 7: "1 -5|1 -5".
+// Results of both GetEntry overloads, then text and number, from "kept" and 7: "11 -5|-5".
 wstring Get(int root, const wstring& path) {
     CString text(L"kept");
-    long number = 7;
-    const int byText = CRegistry().GetEntry(root, path.c_str(), text);
-    const int byNumber = CRegistry().GetEntry(root, path.c_str(), number);
-    return std::to_wstring(byText) + L" " + text.GetString() + L"|" + std::to_wstring(byNumber) + L" " +
-           std::to_wstring(number);
+    long n = 7;
+    CRegistry registry;
+    const wstring r = Results({registry.GetEntry(root, path.c_str(), text), registry.GetEntry(root, path.c_str(), n)});
+    return r + L" " + text.GetString() + L"|" + std::to_wstring(n);
 }
 struct Registry : ::testing::Test {
     void SetUp() override { TearDown(); }
     void TearDown() override {
         for (HKEY root : {kCu, kLm}) RegDeleteTreeW(root, kKey.c_str());
-        for (const wchar_t* cls : {L".zctest", kDoc}) RegDeleteTreeW(kCr, cls);
+        for (const wchar_t* cls : {L".zctest", L".zcapp", kDoc}) RegDeleteTreeW(kCr, cls);
         for (HKEY root : {kCr, kCu}) RegDeleteValueW(root, kRootValue);
     }
 };
-
-// Values of every type that other software stored, read through GetEntry: text comes back through the
-// ANSI code page (932), a 32-bit number as signed decimal, other types as a fixed text with result 0.
-// 1024 bytes are read, and a text without terminator ends at its byte count.
+// Values of each type stored by others: text through the ANSI code page (932) and ending at its byte count,
+// a 32-bit number as signed decimal, other types as a fixed text with result 0; 1024 bytes are read.
 TEST_F(Registry, ReadsTheTextFormOfEachType) {
     const DWORD numbers[] = {0x80000000, 0xFFFFFFFF};
     const wstring full(511, L'z'), fits = full + L'\0', tooLong = full + L"z";
     const struct { DWORD type; const void* data; size_t size; wstring got; } rows[] = {
-        {REG_SZ, L"設定値 ｶﾅ", 14, L"1 設定値 ｶﾅ|1 0"},
-        {REG_SZ, L"a\xD55C" L"b", 8, L"1 a?b|1 0"},  // a Hangul syllable, not in the code page
-        {REG_EXPAND_SZ, L"%WINDIR%\\x", 22, L"1 %WINDIR%\\x|1 0"},
-        {REG_SZ, L"  -42abc", 18, L"1   -42abc|1 -42"},
-        {REG_SZ, L"abcdef", 6, L"1 abc|1 0"},
-        {REG_SZ, full.c_str(), 1022, L"1 " + full + L"|1 0"},
-        {REG_SZ, fits.c_str(), 1024, L"1 " + full + L"|1 0"},
-        {REG_SZ, tooLong.c_str(), 1026, L"0 kept|0 7"},
-        {REG_DWORD, &numbers[0], 4, L"1 -2147483648|1 -2147483648"},
-        {REG_DWORD, &numbers[1], 4, L"1 -1|1 -1"},
-        {REG_BINARY, numbers, 4, L"0 Binary data|0 7"},
-        {REG_QWORD, numbers, 8, L"0 Can't convert to string|0 7"},
+        {REG_SZ, L"設定値 ｶﾅ", 14, L"11 設定値 ｶﾅ|0"},
+        {REG_SZ, L"a\xD55C" L"b", 8, L"11 a?b|0"},  // a Hangul syllable, not in the code page
+        {REG_EXPAND_SZ, L"%WINDIR%\\x", 22, L"11 %WINDIR%\\x|0"},
+        {REG_SZ, L"  -42abc", 18, L"11   -42abc|-42"},
+        {REG_SZ, L"abcdef", 6, L"11 abc|0"},
+        {REG_SZ, full.c_str(), 1022, L"11 " + full + L"|0"},
+        {REG_SZ, fits.c_str(), 1024, L"11 " + full + L"|0"},
+        {REG_SZ, tooLong.c_str(), 1026, L"00 kept|7"},
+        {REG_DWORD, &numbers[0], 4, L"11 -2147483648|-2147483648"},
+        {REG_DWORD, &numbers[1], 4, L"11 -1|-1"},
+        {REG_BINARY, numbers, 4, L"00 Binary data|7"},
+        {REG_QWORD, numbers, 8, L"00 Can't convert to string|7"},
     };
     for (const auto& row : rows) {
         RegSetKeyValueW(kCu, (kKey + L"\\A").c_str(), L"V", row.type, row.data, DWORD(row.size));
         EXPECT_EQ(Get(2, kKey + L"\\A\\V"), row.got) << "type " << row.type << ", " << row.size << " bytes";
     }
-    EXPECT_EQ(Get(2, kKey + L"\\A\\Missing") + Get(2, kKey + L"\\NoKey\\V"), L"0 kept|0 70 kept|0 7");
-    for (DWORD type : {REG_SZ, REG_DWORD, REG_BINARY}) {
-        CString text;
-        EXPECT_TRUE(!CRegistry::ConvertToString(nullptr, type, text) && text == L"Can't convert to string") << type;
-    }
+    EXPECT_EQ(Get(2, kKey + L"\\A\\Missing") + Get(2, kKey + L"\\NoKey\\V"), L"00 kept|700 kept|7");
+    CString text;  // no data at all is no text, whatever the type
+    EXPECT_TRUE(!CRegistry::ConvertToString(nullptr, REG_DWORD, text) && text == L"Can't convert to string") << text;
 }
-
 // Set stores decimal text with its terminator, creating the keys along the path; Delete removes the
 // value only; HasKey tests the key part; a path without backslash names a value of the root itself.
-TEST_F(Registry, PrimitivesWriteTestAndDelete) {
+TEST_F(Registry, PrimitivesWriteTestDeleteOrFail) {
     CRegistry registry;
     const wstring deep = kKey + L"\\A\\B";
     const CString n = (deep + L"\\N").c_str(), dflt = (deep + L"\\").c_str();
@@ -89,21 +82,17 @@ TEST_F(Registry, PrimitivesWriteTestAndDelete) {
               Raw(kCu, kKey + L"\\No", L""), L"nonenonenoneno key") << "Delete creates the key, HasKey not";
     ASSERT_EQ(registry.SetEntry(2, kRootValue, L"at the root"), 1);
     EXPECT_EQ(Raw(kCu, L"", kRootValue), Sz(L"at the root"));
-    EXPECT_EQ(Get(2, kRootValue), L"1 at the root|1 0");
+    EXPECT_EQ(Get(2, kRootValue), L"11 at the root|0");
     EXPECT_EQ(registry.DeleteEntry(2, kRootValue), 1);
-    EXPECT_EQ(Raw(kCu, L"", kRootValue), L"none");
     CString key, name;
     EXPECT_TRUE(CRegistry::SplitKeyName(L"\\V", key, name) == 1 && key.IsEmpty() && name == L"V") << key << name;
-}
-
-// Selectors other than 1 to 3 and keys that cannot be created give 0 and leave everything as it was.
-TEST_F(Registry, FailuresChangeNothing) {
-    CRegistry registry;
+    // Selectors other than 1 to 3 and keys that cannot be created give 0 and leave everything as it was.
     const CString path = (kKey + L"\\V").c_str(), cls = (kDoc + wstring(L"\\V")).c_str();
+    TearDown();  // from a clean registry again
     for (int root : {0, 4, -1, int(0x80000001)}) {
         EXPECT_EQ(Results({registry.SetEntry(root, path, L"x"), registry.SetEntry(root, cls, 1L),
                            registry.HasKey(root, L"SOFTWARE"), registry.DeleteEntry(root, path)}), L"0000") << root;
-        EXPECT_EQ(Get(root, kKey + L"\\V"), L"0 kept|0 7") << "root " << root;
+        EXPECT_EQ(Get(root, kKey + L"\\V"), L"00 kept|7") << "root " << root;
     }
     EXPECT_EQ(Raw(kCu, kKey, L"") + Raw(kLm, kKey, L"") + Raw(kCr, kDoc, L""), L"no keyno keyno key");
     HKEY parent;  // below a volatile key only volatile keys can be made
@@ -114,10 +103,9 @@ TEST_F(Registry, FailuresChangeNothing) {
               L"000");
     EXPECT_EQ(Raw(kCu, kKey + L"\\Sub", L""), L"no key");
 }
-
 // User and machine scopes use SOFTWARE\[organisation\]key, the organisation read at each call; the
-// system scope HKEY_CLASSES_ROOT without it. A backslash in the name moves into the key.
-TEST_F(Registry, ScopesComposeTheirPaths) {
+// system scope and the classes HKEY_CLASSES_ROOT without it. A backslash in the name moves into the key.
+TEST_F(Registry, ScopesAndClassesComposeTheirPaths) {
     CRegistry org(L"Elsewhere"), none;
     EXPECT_EQ(org.GetOrganisation(), L"Elsewhere");
     org.SetOrganisation(kOrg.c_str());
@@ -133,7 +121,6 @@ TEST_F(Registry, ScopesComposeTheirPaths) {
     };
     for (const auto& row : rows)  // the result of the Set call, then what it stored
         EXPECT_EQ(std::to_wstring(row.set) + Raw(row.root, row.key, row.name), L"1" + Sz(row.text)) << row.name;
-    EXPECT_EQ(Raw(kCu, L"SOFTWARE\\Elsewhere", L""), L"no key");
     CString a, b, c;
     long x = 0, y = 0, z = 0;
     EXPECT_EQ(Results({org.GetUserEntry(L"App", L"Window", a), org.GetMachineEntry(L"App", L"Count", b),
@@ -144,17 +131,13 @@ TEST_F(Registry, ScopesComposeTheirPaths) {
     EXPECT_EQ(Results({org.HasUserKey(L"App", L"Any"), org.HasMachineKey(L"App", L"Any"),
                        org.HasSystemKey(L".zctest", L"Any"), org.HasUserKey(L"App\\Sub", L"Any"),
                        org.HasMachineKey(L"One", L"Two"), org.DeleteMachineEntry(L"App", L"Count")}), L"111001");
-    EXPECT_EQ(Raw(kLm, kKey + L"\\App", L"Count"), L"none");
-}
-
-// Classes: the default value of a class key and whether it exists; values of the root taken as text.
-TEST_F(Registry, RegistersClassesAndReadsRootValues) {
-    CRegistry registry;
+    // Classes: the default value of a class key and whether it exists; values of the root taken as text.
+    CRegistry& registry = none;
     const wstring command = kDoc + wstring(L"\\shell\\open\\command");
-    EXPECT_EQ(Results({registry.HaveRegistered(L".zctest"), registry.RegisterApp(L".zctest", L"AbcFile"),
-                       registry.RegisterApp(command.c_str(), L"np \"%1\""), registry.HaveRegistered(L".zctest"),
+    EXPECT_EQ(Results({registry.HaveRegistered(L".zcapp"), registry.RegisterApp(L".zcapp", L"AbcFile"),
+                       registry.RegisterApp(command.c_str(), L"np \"%1\""), registry.HaveRegistered(L".zcapp"),
                        registry.HaveRegistered((kDoc + wstring(L"\\shell")).c_str())}), L"01111");
-    EXPECT_EQ(Raw(kCr, L".zctest", L"") + Raw(kCr, command, L""), Sz(L"AbcFile") + Sz(L"np \"%1\""));
+    EXPECT_EQ(Raw(kCr, L".zcapp", L"") + Raw(kCr, command, L""), Sz(L"AbcFile") + Sz(L"np \"%1\""));
     CString text(L"kept");
     EXPECT_TRUE(registry.GetExtension(kRootValue, text) == 0 && text == L"kept") << text;
     RegSetKeyValueW(kCr, nullptr, kRootValue, REG_SZ, L"拡張子 .abc", 20);

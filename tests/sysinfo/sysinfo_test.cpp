@@ -6,12 +6,12 @@
 #include <vector>
 #include "cstring_print.h"
 using std::wstring;
-
 // Arrival and removal of media or volumes with the 26 letters written afresh (no terminator); other
 // messages, events and devices give 0 and leave the buffer alone.
 TEST(DeviceChange, ClassifiesVolumeEventsAndWritesTheirLetters) {
     const wstring volume = L"  C E" + wstring(21, L' '), media = L"A" + wstring(24, L' ') + L"Z", none(27, L'#');
-    const struct { UINT message; WPARAM event; DWORD type, mask; WORD flags; int kind; const wstring& letters; } rows[] = {
+    const struct { UINT message; WPARAM event; DWORD type, mask; WORD flags; int kind; const wstring& drives; }
+        rows[] = {
         {WM_DEVICECHANGE, DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, 0x14, 0, 3, volume},
         {WM_DEVICECHANGE, DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, 0x02000001, DBTF_MEDIA, 1, media},
         {WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, DBT_DEVTYP_VOLUME, 0x02000001, DBTF_MEDIA | DBTF_NET, 2, media},
@@ -25,45 +25,33 @@ TEST(DeviceChange, ClassifiesVolumeEventsAndWritesTheirLetters) {
         wstring drives = none;
         EXPECT_EQ(Cm_CheckInsOrEjtForDrive(row.message, row.event, LPARAM(&record),
                                            reinterpret_cast<unsigned short*>(&drives[0])), row.kind) << row.kind;
-        EXPECT_EQ(drives, row.letters.size() == 26 ? row.letters + L'#' : row.letters) << row.kind;
+        EXPECT_EQ(drives, row.drives.size() == 26 ? row.drives + L'#' : row.drives) << row.kind;
     }
     EXPECT_EQ(Cm_CheckInsOrEjtForDrive(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0, nullptr), 0) << "no record";
 }
-
 const wstring kEnum = L"SYSTEM\\CurrentControlSet\\Enum\\";
-struct DriveDevice : ::testing::Test {
-    std::vector<wstring> records, keys, links;
+const wchar_t kMounts[] = L"SYSTEM\\MountedDevices";
+struct DriveDevice : ::testing::Test {  // Wine's test prefix has none of these buses
+    std::vector<wstring> records, links;
     void TearDown() override {
-        for (const wstring& name : records) RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\MountedDevices", name.c_str());
+        for (const wstring& name : records) RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kMounts, name.c_str());
         auto erase = reinterpret_cast<LONG(WINAPI*)(HANDLE)>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
-        for (const wstring& path : links) {  // a link goes by its own handle, not by its path
-            HKEY link;
+        HKEY link;  // a link goes by its own handle, not by its path
+        for (const wstring& path : links)
             if (!RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), REG_OPTION_OPEN_LINK, DELETE, &link))
                 erase(link), RegCloseKey(link);
-        }
-        for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
-            RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + *it).c_str());
+        for (const wchar_t* bus : {L"ZCTEST", L"ZCVOL", L"USBSTOR", L"USB2STOR", L"1394"}) {
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + bus).c_str());
+            RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + bus).c_str());
         }
     }
     // The record of a drive letter: UTF-16 text without a terminator, as binary data.
     void Mount(wchar_t letter, const wstring& record) {
         records.push_back(wstring(L"\\DosDevices\\") + letter + L":");
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\MountedDevices", records.back().c_str(), REG_BINARY,
-                        record.data(), DWORD(record.size() * 2));
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, kMounts, records.back().c_str(), REG_BINARY, &record[0], record.size() * 2);
     }
-    // A text value in an Enum key; the first key of the path that was not there is removed afterwards.
-    void Value(const wstring& path, const wchar_t* name, const wstring& text) {
-        HKEY key;
-        for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
-            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path.substr(0, end)).c_str(), 0, KEY_READ, &key)) {
-                keys.push_back(path.substr(0, end));
-                break;
-            }
-            RegCloseKey(key);
-            if (end == wstring::npos) break;
-        }
+    void Value(const wstring& path, const wchar_t* name, const wstring& text) {  // a text value in an Enum key
         ASSERT_FALSE(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), name, REG_SZ, text.c_str(),
                                      DWORD(text.size() * 2 + 2)));
     }
@@ -78,29 +66,27 @@ struct DriveDevice : ::testing::Test {
         Value(path, L"ParentIdPrefix", prefix);
         Value(path, L"FriendlyName", name);
     }
-    // A key that enumerates but does not open: a link to a key that does not exist.
-    bool Broken(const wstring& path) {
-        HKEY link, probe;
+    bool Broken(const wstring& path) {  // a key that enumerates but does not open: a link to a missing key
+        HKEY link;
+        const wchar_t target[] = L"\\Registry\\Machine\\Software\\ZetoComNoSuchKey";
         if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, nullptr,
                             REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, &link, nullptr))
             return false;
         links.push_back(path);
-        const wchar_t target[] = L"\\Registry\\Machine\\Software\\ZetoComNoSuchKey";
-        LONG set = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, (const BYTE*)target, sizeof target - 2);
+        const LONG set = RegSetKeyValueW(link, nullptr, L"SymbolicLinkValue", REG_LINK, target, sizeof target - 2);
         RegCloseKey(link);
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, KEY_READ, &probe)) return !set;
-        RegCloseKey(probe);
-        return false;
+        return !set && RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), 0, KEY_READ, &link);
     }
-    void Expect(const wchar_t* letters, const std::vector<wstring>& names) {
-        for (size_t i = 0; letters[i]; ++i)
-            EXPECT_EQ(Cm_GetDeviceNameFromDrive(letters[i] - L'A'), names[i].c_str()) << char(letters[i]);
+    wstring Names(const wstring& letters) {  // the names behind the letters, joined by '|'
+        wstring names;
+        for (wchar_t letter : letters) names += L"|" + wstring(Cm_GetDeviceNameFromDrive(letter - L'A'));
+        return names.substr(1);
     }
 };
-
 // The record's parts but the first four units and the last name the Enum key (a second try with '/'
 // for the second '\'), its FriendlyName or else DeviceDesc, each read in 256 bytes.
 TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecord) {
+    const wstring tooLong(128, L'n');  // with its terminator more than 256 bytes: the description stands in
     const struct { wchar_t letter; const wchar_t* record; const wchar_t* key; const wchar_t* values[3]; } rows[] = {
         {L'F', L"\\??\\ZCTEST#Dev_F#1&0#{53f56307}", L"ZCTEST\\Dev_F\\1&0", {L"Zeto F", L"Disk F"}},
         {L'G', L"\\??\\ZCTEST#Dev_G#2#{x}", L"ZCTEST\\Dev_G\\2", {nullptr, L"Disk G"}},
@@ -111,7 +97,7 @@ TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecord) {
         {L'L', L"\\??\\ZCTEST#Dev_L#inst#{x}", L"ZCTEST\\Dev_L/inst", {L"With a slash"}},
         {L'M', L"\\??\\ZCTEST#Nowhere#1#{x}", nullptr, {}},
         {L'N', L"DMIO:ID:\x1234\x5678", nullptr, {}},
-        {L'O', L"\\??\\ZCTEST#Dev_O#5#{x}", L"ZCTEST\\Dev_O\\5", {nullptr, L"Disk O"}},
+        {L'O', L"\\??\\ZCTEST#Dev_O#5#{x}", L"ZCTEST\\Dev_O\\5", {tooLong.c_str(), L"Disk O"}},
     };
     for (const auto& row : rows) {
         Mount(row.letter, row.record);
@@ -119,11 +105,9 @@ TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecord) {
         for (int i = 0; i < 3; ++i)
             if (row.key && row.values[i]) Value(row.key, names[i], row.values[i]);
     }
-    Value(L"ZCTEST\\Dev_O\\5", L"FriendlyName", wstring(128, L'n'));  // does not fit: the description stands in
-    Expect(L"FGHIJKLMNOW", {L"Zeto F", L"Disk G", L"", L"", L"Four parts", L"", L"With a slash", L"", L"", L"Disk O", L""});
+    EXPECT_EQ(Names(L"FGHIJKLMNOW"), L"Zeto F|Disk G|||Four parts||With a slash|||Disk O|");
     EXPECT_TRUE(Cm_GetDeviceNameFromDrive(-1).IsEmpty() && Cm_GetDeviceNameFromDrive(26).IsEmpty());
 }
-
 // A volume (class "Volume", case and all) is named by the first instance on USBSTOR, USB2STOR, then
 // 1394 whose ParentIdPrefix starts its instance id, case-sensitively; by its own name when none does.
 // A device key that does not open ends the search of its bus, an instance key only that of its device.
@@ -140,12 +124,12 @@ TEST_F(DriveDevice, VolumeNamesItsStorageDeviceByParentIdPrefix) {
     Storage(L"USBSTOR\\Disk&Ven_ZetoD\\D1", L"6&dd&0", L"First bus");
     Storage(L"USB2STOR\\Disk&Ven_Two\\T1", L"6&dd", L"Second bus");
     Storage(L"1394\\ZetoCam\\C1", L"9&ff&0&RM", L"Zeto 1394");
-    Expect(L"PQRSTU", {L"Own name", L"Own name", L"Zeto USB", L"First bus", L"Second bus", L"Zeto 1394"});
+    EXPECT_EQ(Names(L"PQRSTU"), L"Own name|Own name|Zeto USB|First bus|Second bus|Zeto 1394");
     if (!Broken(L"USBSTOR\\Disk&Ven_Another\\A0"))
         GTEST_SKIP() << "this Wine cannot make a registry key that enumerates but does not open";
-    Expect(L"RS", {L"Zeto USB", L"First bus"});
+    EXPECT_EQ(Names(L"RS"), L"Zeto USB|First bus") << "after a broken instance";
     ASSERT_TRUE(Broken(L"USBSTOR\\Disk&Ven_Broken"));
-    Expect(L"RST", {L"Own name", L"Second bus", L"Second bus"});
+    EXPECT_EQ(Names(L"RST"), L"Own name|Second bus|Second bus") << "after a broken device";
     Storage(L"1394\\Any\\E1", L"", L"Empty prefix");
-    Expect(L"PRU", {L"Empty prefix", L"Empty prefix", L"Empty prefix"});
+    EXPECT_EQ(Names(L"PRU"), L"Empty prefix|Empty prefix|Empty prefix");
 }
