@@ -2,6 +2,7 @@
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <vector>
 #include "child_process.h"
 #include "cstring_print.h"
 #include "wine_version.h"
@@ -18,27 +19,36 @@ struct Os : COsInfo {  // the snapshot overwritten with the record
         wcsncpy(m_osvi.szCSDVersion, r.pack, 127);
     }
 };
-// Each family at its boundaries; the letters of the service-pack text name the 95 and 98 releases.
-TEST(OsInfo, KindAndNameOfEachVersion) {
-    const struct { Record r; int kind; const wchar_t* name; } rows[] = {
-        {{kW32s, 3, 10}, 0, L"Windows 3.1"},                  {{k9x, 4, 0}, 1, L"Windows 95"},
-        {{k9x, 4, 9, kWs, 0, L" A C"}, 1, L"Windows 95 A"},   {{k9x, 4, 0, kWs, 0, L"xBx"}, 1, L"Windows 95 OSR1"},
-        {{k9x, 4, 0, kWs, 0, L" C"}, 1, L"Windows 95 OSR2"},  {{k9x, 4, 0, kWs, 0, L" a b c"}, 1, L"Windows 95"},
-        {{k9x, 4, 10}, 2, L"Windows 98"},                     {{k9x, 4, 89, kWs, 0, L" A"}, 2, L"Windows 98 SE"},
-        {{k9x, 4, 90, kWs, 0, L" A"}, 3, L"Windows Me"},      {{kNt, 3, 51}, 4, L"Windows NT 3.51"},
-        {{kNt, 4, 0}, 5, L"Windows NT 4.0"},                  {{kNt, 5, 0}, 6, L"Windows 2000 Professional"},
-        {{kNt, 5, 0, kSrv}, 6, L"Windows 2000 Server"},       {{kNt, 5, 0, kDc}, 6, L"Windows 2000 "},
-        {{kNt, 5, 1}, 7, L"Windows XP Professional"},         {{kNt, 5, 1, kSrv}, 7, L"Windows 2002 .NET Server"},
-        {{kNt, 5, 1, kDc}, 7, L"Windows XP "},                {{kNt, 5, 2, kSrv}, 8, L"Windows Server 2003"},
-        {{kNt, 5, 7}, 8, L"Windows Server 2003"},   {{kNt, 6, 1, kWs, 0, L"", 1}, 9, L"Windows Vista Ultimate"},
-        {{kNt, 5, 1, kSrv, VER_SUITE_PERSONAL}, 7, L"Windows XP Home Edition"}, {{kNt, 7, 0}, 0, L"Windows "},
-        {{kNt, 6, 0, kSrv}, 10, L"Windows Server 2008 "},     {{kNt, 6, 3, kDc}, 10, L"Windows Server 2008 "},
-        {{3, 4, 0}, 0, L"Windows "},
+// Kind, name and service pack of each family at its boundaries. Only NT writes "(text)" to the caller's
+// buffer, of the first 31 units; the letters that name the 95 and 98 releases are looked for in as many.
+TEST(OsInfo, KindNameAndServicePackOfEachVersion) {
+    const wstring forty = L"0123456789012345678901234567890123456789", late = wstring(31, L' ') + L"A";
+    const struct { Record r; int kind; const wchar_t* name; wstring buffer; } rows[] = {
+        {{kW32s, 3, 10, kWs, 0, L"SP"}, 0, L"Windows 3.1"},       {{k9x, 4, 0, kWs, 0, late.c_str()}, 1, L"Windows 95"},
+        {{k9x, 4, 9, kWs, 0, L" A C"}, 1, L"Windows 95 A"},      {{k9x, 4, 0, kWs, 0, L"xBx"}, 1, L"Windows 95 OSR1"},
+        {{k9x, 4, 0, kWs, 0, L" C"}, 1, L"Windows 95 OSR2"},     {{k9x, 4, 0, kWs, 0, L" a b c"}, 1, L"Windows 95"},
+        {{k9x, 4, 0, kWs, 0, late.c_str() + 1}, 1, L"Windows 95 A"},
+        {{k9x, 4, 10}, 2, L"Windows 98"},                        {{k9x, 4, 89, kWs, 0, L" A"}, 2, L"Windows 98 SE"},
+        {{k9x, 4, 90, kWs, 0, L" A"}, 3, L"Windows Me"},         {{kNt, 3, 51}, 4, L"Windows NT 3.51"},
+        {{kNt, 4, 0, kWs, 0, L"SP"}, 5, L"Windows NT 4.0", L"(SP)"},
+        {{kNt, 5, 0}, 6, L"Windows 2000 Professional"},          {{kNt, 5, 0, kSrv}, 6, L"Windows 2000 Server"},
+        {{kNt, 5, 0, kDc}, 6, L"Windows 2000 "},                 {{kNt, 5, 1}, 7, L"Windows XP Professional"},
+        {{kNt, 5, 1, kWs, 0, forty.c_str()}, 7, L"Windows XP Professional", L"(" + forty.substr(0, 31) + L")"},
+        {{kNt, 5, 1, kSrv}, 7, L"Windows 2002 .NET Server"},     {{kNt, 5, 1, kDc}, 7, L"Windows XP "},
+        {{kNt, 5, 1, kSrv, VER_SUITE_PERSONAL}, 7, L"Windows XP Home Edition"},
+        {{kNt, 5, 2, kSrv}, 8, L"Windows Server 2003"},          {{kNt, 5, 7}, 8, L"Windows Server 2003"},
+        {{kNt, 6, 1, kWs, 0, L"", 1}, 9, L"Windows Vista Ultimate"}, {{kNt, 6, 0, kSrv}, 10, L"Windows Server 2008 "},
+        {{kNt, 6, 3, kDc}, 10, L"Windows Server 2008 "},         {{kNt, 10, 1, kWs, 0, L"SP"}, 0, L"Windows ", L"(SP)"},
+        {{3, 4, 0, kWs, 0, L"SP"}, 0, L"Windows "},
     };
     for (const auto& row : rows) {
+        std::vector<unsigned short> buffer(64, L'#');
         Os os(row.r);
-        EXPECT_EQ(std::to_wstring(os.GetKind()) + L" " + os.GetName(nullptr).GetString(),
-                  std::to_wstring(row.kind) + L" " + row.name) << row.r.major << "." << row.r.minor;
+        EXPECT_EQ(std::to_wstring(os.GetKind()) + L" " + os.GetName(buffer.data()).GetString(),
+                  std::to_wstring(row.kind) + L" " + row.name) << row.r.major << "." << row.r.minor << row.r.pack;
+        const wstring written = row.buffer.empty() ? L"" : row.buffer + L'\0';
+        EXPECT_EQ(wstring(buffer.begin(), buffer.end()), written + wstring(64 - written.size(), L'#')) << row.name;
+        EXPECT_EQ(os.GetCSDVer(), row.r.pack) << "the whole text";
     }
     Os nt({kNt, 6, 2});
     nt.m_osvi.dwBuildNumber = 0x040A08AE;  // only Windows 9x keeps the version in the high word
@@ -46,44 +56,20 @@ TEST(OsInfo, KindAndNameOfEachVersion) {
 }
 // Version 6 edition words by product code, from the workstation or the server table alone.
 TEST(OsInfo, VersionSixEditionsFollowTheProductType) {
-    const std::map<DWORD, wstring> vista = {{1, L"Ultimate"}, {2, L"Home Basic"}, {3, L"Home Premium"},
-        {4, L"Enterprise"}, {5, L"Home Basic N"}, {6, L"Business"}, {11, L"Starter Edition"}, {16, L"Business N"}};
-    const std::map<DWORD, wstring> server = {{7, L"Standard Edition"}, {8, L"Datacenter Edition"},
-        {9, L"Small Business Server"}, {10, L"Enterprise Edition"}, {17, L"Web Server Edition"},
-        {18, L"Cluster Server Edition"}, {19, L"Home Server Edition"}, {24, L"for Small Business Edition"},
-        {15, L"Enterprise Edition for Itanium-based Systems"}, {25, L"Small Business Server Premium Edition"}};
+    const std::map<DWORD, wstring> words[] = {
+        {{1, L"Ultimate"}, {2, L"Home Basic"}, {3, L"Home Premium"}, {4, L"Enterprise"}, {5, L"Home Basic N"},
+         {6, L"Business"}, {11, L"Starter Edition"}, {16, L"Business N"}},
+        {{7, L"Standard Edition"}, {8, L"Datacenter Edition"}, {9, L"Small Business Server"},
+         {10, L"Enterprise Edition"}, {17, L"Web Server Edition"}, {18, L"Cluster Server Edition"},
+         {19, L"Home Server Edition"}, {24, L"for Small Business Edition"}, {25, L"Small Business Server Premium Edition"},
+         {15, L"Enterprise Edition for Itanium-based Systems"}}};
     for (DWORD code = 0; code < 27; ++code)
         for (BYTE type : {kWs, kSrv, kDc}) {
-            const auto& words = type == kWs ? vista : server;
-            const wstring name = (type == kWs ? L"Windows Vista " : L"Windows Server 2008 ") +
-                                 (words.count(code) ? words.at(code) : L"");
+            const bool server = type != kWs;
+            const wstring name = (server ? L"Windows Server 2008 " : L"Windows Vista ") +
+                                 (words[server].count(code) ? words[server].at(code) : L"");
             EXPECT_EQ(Os({kNt, 6, 0, type, 0, L"", code}).GetName(nullptr), name.c_str()) << code << " " << int(type);
         }
-}
-// On NT the caller's buffer receives "(text)" of the first 31 units, the name never; elsewhere, and
-// for an empty text, the buffer keeps what it held. The 95 letters too are looked for in 31 units.
-TEST(OsInfo, ServicePackGoesToTheCallersBuffer) {
-    const wstring forty = L"0123456789012345678901234567890123456789", late = wstring(31, L' ') + L"A";
-    const struct { Record r; const wchar_t* name; wstring buffer; } rows[] = {
-        {{kNt, 4, 1, kWs, 0, L"SP 2"}, L"Windows NT 4.0", L"(SP 2)"},
-        {{kNt, 5, 1, kWs, 0, L"SP 2"}, L"Windows XP Professional", L"(SP 2)"},
-        {{kNt, 10, 1, kWs, 0, L"SP 2"}, L"Windows ", L"(SP 2)"},
-        {{kNt, 5, 1, kWs, 0, forty.c_str()}, L"Windows XP Professional", L"(" + forty.substr(0, 31) + L")"},
-        {{kNt, 5, 1}, L"Windows XP Professional", L""},
-        {{kW32s, 3, 10, kWs, 0, L"SP 2"}, L"Windows 3.1", L""},
-        {{3, 6, 0, kWs, 0, L"SP 2"}, L"Windows ", L""},
-        {{k9x, 4, 0, kWs, 0, late.c_str()}, L"Windows 95", L""},
-        {{k9x, 4, 0, kWs, 0, late.c_str() + 1}, L"Windows 95 A", L""},
-    };
-    for (const auto& row : rows) {
-        unsigned short buffer[64];
-        std::fill(buffer, buffer + 64, L'#');
-        Os os(row.r);
-        EXPECT_EQ(os.GetName(buffer), row.name);
-        const wstring expected = row.buffer.empty() ? L"" : row.buffer + L'\0';
-        EXPECT_EQ(wstring(reinterpret_cast<wchar_t*>(buffer), 64), expected + wstring(64 - expected.size(), L'#'));
-        EXPECT_EQ(os.GetCSDVer(), row.r.pack) << "the whole text";
-    }
 }
 // "platform major.minor.build kind name(service pack)" of the running system.
 wstring Described() {
@@ -95,7 +81,7 @@ wstring Described() {
            std::to_wstring(os.GetKind()) + L" " + name + reinterpret_cast<wchar_t*>(pack);
 }
 // Run by the next test in a child started under another version, to report what ZC_EXPECT_VERSION holds.
-TEST(OsInfoSystem, ChildSeesTheConfiguredVersion) {
+TEST(OsInfoSystem, AsChild) {
     wchar_t expected[256];
     if (!GetEnvironmentVariableW(L"ZC_EXPECT_VERSION", expected, 256)) GTEST_SKIP() << "run by the parent test only";
     EXPECT_EQ(Described(), expected);
@@ -113,7 +99,6 @@ TEST(OsInfoSystem, ReportsTheVersionWineIsToldToReport) {
     };
     for (const auto& c : cases) {
         WineVersionOverride override(c[0]);
-        const wchar_t* child = L"OsInfoSystem.ChildSeesTheConfiguredVersion";
-        EXPECT_TRUE(override.IsSet() && RunChildTest(child, L"ZC_EXPECT_VERSION", c[1])) << c[0];
+        EXPECT_TRUE(override.IsSet() && RunChildTest(L"OsInfoSystem.AsChild", L"ZC_EXPECT_VERSION", c[1])) << c[0];
     }
 }
