@@ -61,8 +61,8 @@ TEST(OsInfo, VersionSixEditionsFollowTheProductType) {
          {6, L"Business"}, {11, L"Starter Edition"}, {16, L"Business N"}},
         {{7, L"Standard Edition"}, {8, L"Datacenter Edition"}, {9, L"Small Business Server"},
          {10, L"Enterprise Edition"}, {17, L"Web Server Edition"}, {18, L"Cluster Server Edition"},
-         {19, L"Home Server Edition"}, {24, L"for Small Business Edition"}, {25, L"Small Business Server Premium Edition"},
-         {15, L"Enterprise Edition for Itanium-based Systems"}}};
+         {19, L"Home Server Edition"}, {24, L"for Small Business Edition"}, {15, L"Enterprise Edition for Itanium-based"
+         L" Systems"}, {25, L"Small Business Server Premium Edition"}}};
     for (DWORD code = 0; code < 27; ++code)
         for (BYTE type : {kWs, kSrv, kDc}) {
             const bool server = type != kWs;
