@@ -24,22 +24,20 @@ struct Os : COsInfo {  // the snapshot overwritten with the record
 TEST(OsInfo, KindNameAndServicePackOfEachVersion) {
     const wstring forty = L"0123456789012345678901234567890123456789", late = wstring(31, L' ') + L"A";
     const struct { Record r; int kind; const wchar_t* name; wstring buffer; } rows[] = {
-        {{kW32s, 3, 10, kWs, 0, L"SP"}, 0, L"Windows 3.1"},       {{k9x, 4, 0, kWs, 0, late.c_str()}, 1, L"Windows 95"},
-        {{k9x, 4, 9, kWs, 0, L" A C"}, 1, L"Windows 95 A"},      {{k9x, 4, 0, kWs, 0, L"xBx"}, 1, L"Windows 95 OSR1"},
-        {{k9x, 4, 0, kWs, 0, L" C"}, 1, L"Windows 95 OSR2"},     {{k9x, 4, 0, kWs, 0, L" a b c"}, 1, L"Windows 95"},
-        {{k9x, 4, 0, kWs, 0, late.c_str() + 1}, 1, L"Windows 95 A"},
-        {{k9x, 4, 10}, 2, L"Windows 98"},                        {{k9x, 4, 89, kWs, 0, L" A"}, 2, L"Windows 98 SE"},
-        {{k9x, 4, 90, kWs, 0, L" A"}, 3, L"Windows Me"},         {{kNt, 3, 51}, 4, L"Windows NT 3.51"},
-        {{kNt, 4, 0, kWs, 0, L"SP"}, 5, L"Windows NT 4.0", L"(SP)"},
-        {{kNt, 5, 0}, 6, L"Windows 2000 Professional"},          {{kNt, 5, 0, kSrv}, 6, L"Windows 2000 Server"},
-        {{kNt, 5, 0, kDc}, 6, L"Windows 2000 "},                 {{kNt, 5, 1}, 7, L"Windows XP Professional"},
+        {{kW32s, 3, 10, kWs, 0, L"SP"}, 0, L"Windows 3.1"}, {{k9x, 4, 0, kWs, 0, late.c_str()}, 1, L"Windows 95"},
+        {{k9x, 4, 9, kWs, 0, L" A C"}, 1, L"Windows 95 A"}, {{k9x, 4, 0, kWs, 0, L"xBx"}, 1, L"Windows 95 OSR1"},
+        {{k9x, 4, 0, kWs, 0, L" C"}, 1, L"Windows 95 OSR2"}, {{k9x, 4, 0, kWs, 0, L" a b c"}, 1, L"Windows 95"},
+        {{k9x, 4, 0, kWs, 0, late.c_str() + 1}, 1, L"Windows 95 A"}, {{k9x, 4, 10}, 2, L"Windows 98"},
+        {{k9x, 4, 89, kWs, 0, L" A"}, 2, L"Windows 98 SE"}, {{k9x, 4, 90, kWs, 0, L" A"}, 3, L"Windows Me"},
+        {{kNt, 3, 51}, 4, L"Windows NT 3.51"}, {{kNt, 4, 0, kWs, 0, L"SP"}, 5, L"Windows NT 4.0", L"(SP)"},
+        {{kNt, 5, 0}, 6, L"Windows 2000 Professional"}, {{kNt, 5, 0, kSrv}, 6, L"Windows 2000 Server"},
+        {{kNt, 5, 0, kDc}, 6, L"Windows 2000 "}, {{kNt, 5, 1}, 7, L"Windows XP Professional"},
         {{kNt, 5, 1, kWs, 0, forty.c_str()}, 7, L"Windows XP Professional", L"(" + forty.substr(0, 31) + L")"},
-        {{kNt, 5, 1, kSrv}, 7, L"Windows 2002 .NET Server"},     {{kNt, 5, 1, kDc}, 7, L"Windows XP "},
-        {{kNt, 5, 1, kSrv, VER_SUITE_PERSONAL}, 7, L"Windows XP Home Edition"},
-        {{kNt, 5, 2, kSrv}, 8, L"Windows Server 2003"},          {{kNt, 5, 7}, 8, L"Windows Server 2003"},
+        {{kNt, 5, 1, kSrv}, 7, L"Windows 2002 .NET Server"}, {{3, 4, 0, kWs, 0, L"SP"}, 0, L"Windows "},
+        {{kNt, 5, 1, kSrv, VER_SUITE_PERSONAL}, 7, L"Windows XP Home Edition"}, {{kNt, 5, 1, kDc}, 7, L"Windows XP "},
+        {{kNt, 5, 2, kSrv}, 8, L"Windows Server 2003"}, {{kNt, 5, 7}, 8, L"Windows Server 2003"},
         {{kNt, 6, 1, kWs, 0, L"", 1}, 9, L"Windows Vista Ultimate"}, {{kNt, 6, 0, kSrv}, 10, L"Windows Server 2008 "},
-        {{kNt, 6, 3, kDc}, 10, L"Windows Server 2008 "},         {{kNt, 10, 1, kWs, 0, L"SP"}, 0, L"Windows ", L"(SP)"},
-        {{3, 4, 0, kWs, 0, L"SP"}, 0, L"Windows "},
+        {{kNt, 6, 3, kDc}, 10, L"Windows Server 2008 "}, {{kNt, 10, 1, kWs, 0, L"SP"}, 0, L"Windows ", L"(SP)"},
     };
     for (const auto& row : rows) {
         std::vector<unsigned short> buffer(64, L'#');
@@ -88,7 +86,6 @@ TEST(OsInfoSystem, AsChild) {
 }
 TEST(OsInfoSystem, ReportsTheVersionWineIsToldToReport) {
     EXPECT_EQ(Described(), L"2 6.1.7601 9 Windows Vista (Service Pack 1)") << "Wine 8's default, a workstation";
-    // Wine reports "win7" as a 6.1 server and "win2008r2" as a 6.1 workstation, so neither is asked for.
     const wchar_t* cases[][2] = {
         {L"win98", L"1 4.10.2222 2 Windows 98 SE"},
         {L"win2k", L"2 5.0.2195 6 Windows 2000 Professional(Service Pack 4)"},

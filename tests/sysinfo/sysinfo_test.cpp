@@ -1,5 +1,4 @@
-// Device-change messages classified, and device names behind drive letters from mount records and Enum
-// keys that each test writes into Wine's registry and removes again.
+// Device-change messages classified, and device names behind drive letters from registry records.
 #include <ZetoCom.h>
 #include <dbt.h>
 #include <gtest/gtest.h>
@@ -52,7 +51,6 @@ struct DriveDevice : ::testing::Test {  // Wine's test prefix has none of these 
         ASSERT_FALSE(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), name, REG_SZ, text.c_str(),
                                      DWORD(text.size() * 2 + 2)));
     }
-    // Volumes behind the letters, each with its class and a name of its own.
     void Volumes(const wstring& letters, const std::vector<wstring>& ids, const wchar_t* cls = L"Volume") {
         for (size_t i = 0; i < ids.size(); ++i) {
             Mount(letters[i], L"\\??\\ZCVOL#Volume#" + ids[i] + L"#{x}");
@@ -60,8 +58,7 @@ struct DriveDevice : ::testing::Test {  // Wine's test prefix has none of these 
             Value(L"ZCVOL\\Volume\\" + ids[i], L"FriendlyName", L"Own name");
         }
     }
-    // Storage devices (path, ParentIdPrefix, name) naming the volumes whose instance id starts with the prefix.
-    void Storage(std::initializer_list<std::array<const wchar_t*, 3>> devices) {
+    void Storage(std::initializer_list<std::array<const wchar_t*, 3>> devices) {  // path, ParentIdPrefix, name
         for (const auto& d : devices) Value(d[0], L"ParentIdPrefix", d[1]), Value(d[0], L"FriendlyName", d[2]);
     }
     bool Broken(const wstring& path) {  // a key that enumerates but does not open: a link to a missing key
@@ -83,7 +80,7 @@ struct DriveDevice : ::testing::Test {  // Wine's test prefix has none of these 
 };
 // The record's parts but the first four units and the last name the Enum key (a second try with '/'
 // for the second '\'), its FriendlyName or else DeviceDesc, each read in 256 bytes.
-TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecord) {
+TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecordOrOfItsVolume) {
     const wstring tooLong(128, L'n');  // with its terminator more than 256 bytes: the description stands in
     const struct { wchar_t letter; const wchar_t* record; const wchar_t* key; const wchar_t* values[3]; } rows[] = {
         {L'F', L"\\??\\ZCTEST#Dev_F#1&0#{53f56307}", L"ZCTEST\\Dev_F\\1&0", {L"Zeto F", L"Disk F"}},
@@ -105,11 +102,9 @@ TEST_F(DriveDevice, NamesTheDeviceOfTheMountRecord) {
     }
     EXPECT_EQ(Names(L"FGHIJKLMNOW"), L"Zeto F|Disk G|||Four parts||With a slash|||Disk O|");
     EXPECT_TRUE(Cm_GetDeviceNameFromDrive(-1).IsEmpty() && Cm_GetDeviceNameFromDrive(26).IsEmpty());
-}
-// A volume (class "Volume", case and all) is named by the first instance on USBSTOR, USB2STOR, then
-// 1394 whose ParentIdPrefix starts its instance id, case-sensitively; by its own name when none does.
-// A device key that does not open ends the search of its bus, an instance key only that of its device.
-TEST_F(DriveDevice, VolumeNamesItsStorageDeviceByParentIdPrefix) {
+    // A volume (class "Volume", case and all) is named by the first instance on USBSTOR, USB2STOR, then 1394
+    // whose ParentIdPrefix starts its instance id, case-sensitively; by its own name when none does. A device
+    // key that does not open ends the search of its bus, an instance key only that of its device.
     Volumes(L"PRSTU", {L"3&cc&0", L"7&1a2b3c&0&RM", L"6&dd&0", L"6&dd&1", L"9&ff&0&RM"});
     Volumes(L"Q", {L"4&cc&0"}, L"volume");
     Storage({{L"USBSTOR\\Z1\\1", L"7&1A2B3C&0", L"Wrong case"}, {L"USBSTOR\\Z2\\1", L"7&1a2b3c&0", L"Zeto USB"},
