@@ -99,8 +99,8 @@ TEST_F(Registry, PrimitivesWriteTestDeleteOrFail) {
     EXPECT_EQ(Results({reg.SetEntry(2, sub, L"x"), reg.SetEntry(2, sub, 1L), reg.DeleteEntry(2, sub)}) +
               Raw(kCu, kKey + L"\\Sub", L""), L"000no key");
 }
-// User and machine scopes use SOFTWARE\[organisation\]key, the organisation read at each call; the
-// system scope and the classes HKEY_CLASSES_ROOT without it. A backslash in the name moves into the key.
+// User and machine scopes use SOFTWARE\[organisation\]key, read at each call, the system scope and classes
+// HKEY_CLASSES_ROOT; a backslash in the name moves into the key; extensions are root values read as text.
 TEST_F(Registry, ScopesAndClassesComposeTheirPaths) {
     CRegistry org(L"Elsewhere"), none;
     EXPECT_EQ(org.GetOrganisation(), L"Elsewhere");
@@ -127,7 +127,6 @@ TEST_F(Registry, ScopesAndClassesComposeTheirPaths) {
     EXPECT_EQ(Results({org.HasUserKey(L"App", L"Any"), org.HasMachineKey(L"App", L"Any"),
                        org.HasSystemKey(L".zctest", L"Any"), org.HasUserKey(L"App\\Sub", L"Any"),
                        org.HasMachineKey(L"One", L"Two"), org.DeleteMachineEntry(L"App", L"Count")}), L"111001");
-    // Classes: the default value of a class key and whether it exists; values of the root taken as text.
     CRegistry& registry = none;
     const wstring command = kDoc + wstring(L"\\shell\\open\\command");
     EXPECT_EQ(Results({registry.HaveRegistered(L".zcapp"), registry.RegisterApp(L".zcapp", L"AbcFile"),

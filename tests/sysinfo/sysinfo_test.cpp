@@ -38,10 +38,8 @@ struct DriveDevice : ::testing::Test {  // Wine's test prefix has none of these 
         for (const wstring& path : links)
             if (!RegOpenKeyExW(HKEY_LOCAL_MACHINE, (kEnum + path).c_str(), REG_OPTION_OPEN_LINK, DELETE, &link))
                 erase(link), RegCloseKey(link);
-        for (const wchar_t* bus : {L"ZCTEST", L"ZCVOL", L"USBSTOR", L"USB2STOR", L"1394"}) {
+        for (const wchar_t* bus : {L"ZCTEST", L"ZCVOL", L"USBSTOR", L"USB2STOR", L"1394"})
             RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kEnum + bus).c_str());
-            RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kEnum + bus).c_str());
-        }
     }
     void Mount(wchar_t letter, const wstring& record) {  // UTF-16 without a terminator, as binary data
         records.push_back(wstring(L"\\DosDevices\\") + letter + L":");
