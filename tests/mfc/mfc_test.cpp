@@ -1,5 +1,5 @@
 // The MFC layer where only these tests reach it: CFile's sharing, the local time texts (Japan Standard
-// Time) and CString's code page; the rest runs under the library's own tests.
+// Time), CString's code page and the list's search; the rest runs under the library's own tests.
 #include <afxdisp.h>
 #include <gtest/gtest.h>
 #include "cstring_print.h"
@@ -36,5 +36,8 @@ TEST(CString, EightBitTextWidensThroughTheThreadsCodePage) {
     EnglishThreadLocale english;
     ASSERT_TRUE(english.IsSet());
     western = "\x82\xa0";
-    EXPECT_TRUE(kana == L"\u3042\uff71A" && western == L"\u201a\u00a0" && !(kana < kana) && western < kana);
+    EXPECT_TRUE(kana == L"\u3042\uff71A" && L"\u201a\u00a0" == western && !(kana < kana) && western < kana);
+    CStringList list;  // Find gives the node holding the value, or none
+    list.AddTail(kana), list.AddTail(western);
+    EXPECT_TRUE(list.GetAt(list.Find(western)) == western && !list.Find(L"x"));
 }
