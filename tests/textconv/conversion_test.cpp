@@ -1,140 +1,67 @@
-// ANSI, UTF-16 and UTF-8 conversions in the Japanese locale (code page 932), and who frees what.
+// ANSI, UTF-16 and UTF-8 conversions in the Japanese locale (code page 932), byte helpers, locale mapping.
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 #include <malloc.h>
-
-#include <cstring>
-#include <string>
-
+#include <optional>
+#include "cstring_print.h"
 #include "english_thread_locale.h"
-
-namespace {
-
-std::string Bytes(const char* text) { return text ? std::string(text) : std::string("<null>"); }
-
-TEST(AnsiConversion, RoundTripsJapaneseTextThroughOperatorNew) {
+using namespace std::string_literals;
+// The text, its block released as the contract says: operator delete for ANSI <-> UTF-16, free for
+// UTF-8, whose blocks hold the text and its terminator exactly.
+template <class Ch>
+std::basic_string<Ch> Take(Ch* text) {
+    std::basic_string<Ch> out = text ? text : std::basic_string<Ch>(1, Ch('?'));
+    return ::operator delete(text), out;
+}
+std::string TakeBlock(char* text) {
+    std::string out = text ? text : "<null>";
+    EXPECT_EQ(text ? _msize(text) : 7, out.size() + 1) << out;
+    return free(text), out;
+}
+TEST(Conversion, AnsiInTheThreadsCodePageUtf8ToTheSystems) {
     ASSERT_EQ(GetACP(), 932u);
-    wchar_t* wide = Cm_ToUnicode("\x82\xA0\x8A\xBF" "A");
-    ASSERT_NE(wide, nullptr);
-    EXPECT_STREQ(wide, L"\u3042\u6F22A");
-    char* back = Cm_FromUnicode(wide);
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(Bytes(back), "\x82\xA0\x8A\xBF" "A");
-    ::operator delete(wide);
-    ::operator delete(back);
-}
-
-TEST(AnsiConversion, FollowsTheThreadsCodePageNotTheSystems) {
-    wchar_t* wide;
-    char* narrow;
-    {
-        EnglishThreadLocale english;
-        ASSERT_TRUE(english.IsSet());
-        wide = Cm_ToUnicode("\x82\xA0");  // two characters of code page 1252 here
-        narrow = Cm_FromUnicode(L"\u00E9");
+    const struct { bool english; const wchar_t* wide; const char *ansi, *utf8, *sjis; } rows[] = {
+        {false, L"\u3042\u6F22A", "\x82\xA0\x8A\xBF" "A", "\xE3\x81\x82\xE6\xBC\xA2" "A", "\x82\xA0\x8A\xBF" "A"},
+        {true, L"\u201A\u00A0", "\x82\xA0", "\xE2\x80\x9A\xC2\xA0", nullptr},  // code page 1252
+        {true, L"\u3042", nullptr, "\xE3\x81\x82", "\x82\xA0"}, {false, L"", "", "<null>", "<null>"}};
+    for (const auto& row : rows) {
+        std::optional<EnglishThreadLocale> english;
+        if (row.english) { ASSERT_TRUE(english.emplace().IsSet()); }
+        if (row.ansi) { EXPECT_EQ(Take(Cm_ToUnicode(row.ansi)), row.wide); }
+        if (row.ansi) { EXPECT_EQ(Take(Cm_FromUnicode(row.wide)), row.ansi); }
+        EXPECT_EQ(TakeBlock(Cm_UnicodeToUtf8(row.wide)), row.utf8);
+        if (row.sjis) { EXPECT_EQ(TakeBlock(Cm_Utf8ToShiftJis(*row.wide ? row.utf8 : "")), row.sjis); }
     }
-    ASSERT_NE(wide, nullptr);
-    ASSERT_NE(narrow, nullptr);
-    EXPECT_STREQ(wide, L"\u201A\u00A0");
-    EXPECT_EQ(Bytes(narrow), "\xE9");
-    ::operator delete(wide);
-    ::operator delete(narrow);
+    std::string fallback = Take(Cm_FromUnicode(L"a\u00E9b"));  // no e-acute in code page 932
+    EXPECT_TRUE(fallback.size() == 3 && fallback[0] == 'a' && fallback[2] == 'b');
+    EXPECT_TRUE(!Cm_ToUnicode(nullptr) && !Cm_FromUnicode(nullptr) && !Cm_UnicodeToUtf8(nullptr) &&
+                !Cm_Utf8ToShiftJis(nullptr) && !Cm_16ToChar(nullptr));
 }
-
-TEST(AnsiConversion, EmptyGivesANewEmptyStringAndNullGivesNull) {
-    wchar_t* wide = Cm_ToUnicode("");
-    char* narrow = Cm_FromUnicode(L"");
-    ASSERT_NE(wide, nullptr);
-    ASSERT_NE(narrow, nullptr);
-    EXPECT_EQ(wide[0], 0);
-    EXPECT_EQ(narrow[0], 0);
-    ::operator delete(wide);
-    ::operator delete(narrow);
-    EXPECT_EQ(Cm_ToUnicode(nullptr), nullptr);
-    EXPECT_EQ(Cm_FromUnicode(nullptr), nullptr);
-}
-
-TEST(AnsiConversion, CharacterWithoutAnsiFormBecomesTheDefaultCharacter) {
-    char* narrow = Cm_FromUnicode(L"a\u00E9b");  // no e-acute in code page 932
-    ASSERT_NE(narrow, nullptr);
-    EXPECT_EQ(std::strlen(narrow), 3u);
-    EXPECT_EQ(narrow[0], 'a');
-    EXPECT_EQ(narrow[2], 'b');
-    ::operator delete(narrow);
-}
-
-TEST(Utf8Conversion, HiraganaBothWaysFromMalloc) {
-    char* utf8 = Cm_UnicodeToUtf8(L"\u3042");
-    ASSERT_NE(utf8, nullptr);
-    EXPECT_EQ(Bytes(utf8), "\xE3\x81\x82");
-    EXPECT_EQ(_msize(utf8), 4u);
-    free(utf8);
-    char* sjis = Cm_Utf8ToShiftJis("\xE3\x81\x82" "x");
-    ASSERT_NE(sjis, nullptr);
-    EXPECT_EQ(Bytes(sjis), "\x82\xA0x");
-    EXPECT_EQ(_msize(sjis), 4u);
-    free(sjis);
-    // The system's code page, whatever the thread's is.
-    {
-        EnglishThreadLocale english;
-        ASSERT_TRUE(english.IsSet());
-        sjis = Cm_Utf8ToShiftJis("\xE3\x81\x82");
-    }
-    EXPECT_EQ(Bytes(sjis), "\x82\xA0");
-    free(sjis);
-}
-
-TEST(Utf8Conversion, EmptyAndNullGiveNull) {
-    EXPECT_EQ(Cm_UnicodeToUtf8(L""), nullptr);
-    EXPECT_EQ(Cm_Utf8ToShiftJis(""), nullptr);
-    EXPECT_EQ(Cm_UnicodeToUtf8(nullptr), nullptr);
-    EXPECT_EQ(Cm_Utf8ToShiftJis(nullptr), nullptr);
-}
-
-TEST(HexText, SpellsBytesInABlockAsLongAsTheText) {
-    struct {
-        const char* hex;
-        std::string bytes;
-    } rows[] = {{"0A1bff", std::string("\x0A\x1B\xFF\0\0\0", 6)},
-                {"abc", std::string("\xAB\x0C\0", 3)},
-                {"-1", std::string("\xFF\0", 2)},
-                {"zz", std::string("\0\0", 2)},
-                {" f", std::string("\x0F\0", 2)}};
+TEST(ByteText, HexBlocksByteOrderAndReplace) {
+    // Hex text: a zeroed block as long as the text, each two digits read by strtol into a byte.
+    const struct { const char* hex; std::string bytes; } rows[] = {{"0A1bff", "\x0A\x1B\xFF\0\0\0"s},
+        {"abc", "\xAB\x0C\0"s}, {"-1", "\xFF\0"s}, {"zz", "\0\0"s}, {" f", "\x0F\0"s}, {"", ""}};
     for (const auto& row : rows) {
         unsigned char* block = Cm_16ToChar(row.hex);
-        ASSERT_NE(block, nullptr) << row.hex;
-        EXPECT_EQ(_msize(block), row.bytes.size()) << row.hex;
-        EXPECT_EQ(std::string(reinterpret_cast<char*>(block), row.bytes.size()), row.bytes) << row.hex;
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(block), _msize(block)), row.bytes) << row.hex;
         free(block);
     }
-    unsigned char* empty = Cm_16ToChar("");
-    EXPECT_NE(empty, nullptr) << "a zero-byte block, still the caller's to free";
-    free(empty);
-    EXPECT_EQ(Cm_16ToChar(nullptr), nullptr);
-}
-
-TEST(ByteOrder, SwapsEachPairAndLeavesAnOddByte) {
-    unsigned char data[] = {0x41, 0x00, 0x42, 0x00, 0x43};
-    Cm_ChangeByteOrder(data, 0);
-    EXPECT_EQ(data[0], 0x41);
-    Cm_ChangeByteOrder(data, 4);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), 5), std::string("\0\x41\0\x42\x43", 5));
-    Cm_ChangeByteOrder(data, 5);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), 5), std::string("\x41\0\x42\0\x43", 5));
-    Cm_ChangeByteOrder(data, -2);
-    EXPECT_EQ(data[0], 0x41);
-}
-
-TEST(StrReplace, CountsWhatItReplaces) {
-    wchar_t path[] = L"a/b/c";
-    EXPECT_EQ(Cm_StrReplace(path, L'/', L'\\'), 2);
-    EXPECT_STREQ(path, L"a\\b\\c");
-    EXPECT_EQ(Cm_StrReplace(path, L'/', L'\\'), 0);
-    EXPECT_STREQ(path, L"a\\b\\c");
-    EXPECT_EQ(Cm_StrReplace(path, L'\\', L'\\'), 2) << "equal characters are counted and nothing changes";
-    EXPECT_STREQ(path, L"a\\b\\c");
-    EXPECT_EQ(Cm_StrReplace(path, L'\0', L'x'), 0);
+    char data[] = "A\0B\0C";  // pairs swapped, an odd last byte left; nothing for a length below 2
+    for (int length : {0, -2, 4}) Cm_ChangeByteOrder(reinterpret_cast<unsigned char*>(data), length);
+    EXPECT_EQ(std::string(data, 5), "\0A\0BC"s);
+    Cm_ChangeByteOrder(reinterpret_cast<unsigned char*>(data), 5);
+    EXPECT_EQ(std::string(data, 5), "A\0B\0C"s);
+    wchar_t path[] = L"a/b/c";  // equal characters are counted and nothing changes
+    EXPECT_TRUE(Cm_StrReplace(path, L'/', L'\\') == 2 && Cm_StrReplace(path, L'/', L'\\') == 0 &&
+                Cm_StrReplace(path, L'\\', L'\\') == 2 && Cm_StrReplace(path, L'\0', L'x') == 0);
     EXPECT_STREQ(path, L"a\\b\\c");
 }
-
-}  // namespace
+TEST(ConvStr, KanaWidthAndCaseInTheSystemsLocale) {
+    ASSERT_EQ(GetSystemDefaultLCID(), 0x411u);
+    const struct { const wchar_t *text; unsigned char flags; const wchar_t* mapped; } rows[] = {
+        {L"\u3042\u3044", 0x02, L"\u30A2\u30A4"}, {L"\u30A2\u30A4", 0x01, L"\u3042\u3044"}, {L"\uFF21B", 0x14, L"ab"},
+        {L"aB", 0x28, L"\uFF21\uFF22"}, {L"ab", 0x30, L""}, {L"", 0x02, L""}};  // lower and upper at once: refused
+    for (const auto& row : rows)
+        EXPECT_EQ(Cm_ConvStr(reinterpret_cast<const unsigned short*>(row.text), row.flags), row.mapped) << row.text;
+    EXPECT_TRUE(Cm_ConvStr(nullptr, 0x02).IsEmpty());
+}
