@@ -16,8 +16,8 @@ using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCWSTR, PULARGE_INTEGER, PULARGE_INT
 
 // The space of the path's drive ("C:"; empty without a drive letter); false when unknown.
 bool QueryDiskSpace(LPCWSTR path, DiskSpace* space) {
-    wchar_t drive[_MAX_DRIVE], directory[_MAX_DIR], name[_MAX_FNAME], extension[_MAX_EXT];
-    _wsplitpath(path ? path : L"", drive, directory, name, extension);
+    wchar_t drive[_MAX_DRIVE];  // only the drive is split off: a legal path's other parts may not fit _MAX_DIR
+    _wsplitpath(path ? path : L"", drive, nullptr, nullptr, nullptr);
 
     auto query = reinterpret_cast<GetDiskFreeSpaceExFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetDiskFreeSpaceExW")));

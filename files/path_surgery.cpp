@@ -1,11 +1,12 @@
 // In-place path surgery and path inspection, each a thin wrapper over the shell's light-weight
-// path utilities. Buffers changed in place hold MAX_PATH units.
+// path utilities. Buffers changed in place hold MAX_PATH units. A null path is no path: nothing is
+// changed, and the answer is FALSE or null.
 #include <ZetoCom.h>
 
 #include <shlwapi.h>
 
 BOOL Cm_CheckUNC(LPCWSTR path) {
-    return PathIsUNCW(path) ? TRUE : FALSE;
+    return path && PathIsUNCW(path) ? TRUE : FALSE;
 }
 
 LPWSTR Cm_PathAddBackslash(LPWSTR path) {
@@ -19,21 +20,21 @@ LPWSTR Cm_PathAddBackslash(LPWSTR path) {
 }
 
 void Cm_StripPath(LPWSTR path) {
-    PathStripPathW(path);
+    if (path) PathStripPathW(path);
 }
 
 BOOL Cm_RemoveFileSpec(LPWSTR path) {
-    return PathRemoveFileSpecW(path) ? TRUE : FALSE;
+    return path && PathRemoveFileSpecW(path) ? TRUE : FALSE;
 }
 
 void Cm_RemoveExtension(LPWSTR path) {
-    PathRemoveExtensionW(path);
+    if (path) PathRemoveExtensionW(path);
 }
 
 LPWSTR Cm_GetExtension(LPCWSTR path) {
-    return PathFindExtensionW(path);
+    return path ? PathFindExtensionW(path) : nullptr;
 }
 
 LPWSTR Cm_GetFileName(LPCWSTR path) {
-    return PathFindFileNameW(path);
+    return path ? PathFindFileNameW(path) : nullptr;
 }

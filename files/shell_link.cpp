@@ -1,6 +1,7 @@
 // Shortcut files written through the shell's ShellLink object. COM is reached through ole32
 // loaded for the call, so the library does not depend on it at load time; every failure is
-// silent and the result is always TRUE.
+// silent and the result is always TRUE. Without a target or a link path nothing is written; a
+// null argument, working folder or icon file is an empty one.
 #include <ZetoCom.h>
 
 #include "../sysinfo/loaded_module.h"
@@ -32,15 +33,16 @@ void SaveLink(CoCreateInstanceFn create, const LinkProperties& properties, LPCST
     zc::ComRef<IPersistFile> file;
     if (FAILED(link->QueryInterface(kPersistFile, file.OutVoid())) || !file) return;
 
+    // A link path that does not fit MAX_PATH units is not cut: the link would land elsewhere.
+    wchar_t path[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, linkFile, -1, path, MAX_PATH)) return;
+    const auto text = [](LPCWSTR value) { return value ? value : L""; };
     link->SetPath(properties.target);
     link->SetDescription(nullptr);
-    link->SetArguments(properties.arguments);
-    link->SetWorkingDirectory(properties.workingFolder);
-    link->SetIconLocation(properties.iconFile, 0);
+    link->SetArguments(text(properties.arguments));
+    link->SetWorkingDirectory(text(properties.workingFolder));
+    link->SetIconLocation(text(properties.iconFile), 0);
     link->SetShowCmd(properties.showNormal ? SW_SHOWNORMAL : SW_MINIMIZE);
-
-    wchar_t path[MAX_PATH] = L"";
-    if (!linkFile || !MultiByteToWideChar(CP_ACP, 0, linkFile, -1, path, MAX_PATH)) path[MAX_PATH - 1] = L'\0';
     file->Save(path, TRUE);
 }
 
@@ -48,6 +50,7 @@ void SaveLink(CoCreateInstanceFn create, const LinkProperties& properties, LPCST
 
 BOOL Cm_CreateLinkFile(LPCWSTR target, LPCSTR linkFile, LPCWSTR arguments, LPCWSTR workingFolder, LPCWSTR iconFile,
                        bool showNormal) {
+    if (!target || !linkFile) return TRUE;
     zc::LoadedModule ole32(L"ole32.dll");
     if (!ole32) return TRUE;
     auto initialize = ole32.Find<CoInitializeFn>("CoInitialize");

@@ -40,10 +40,11 @@ void AssignThroughAnsi(const wchar_t* source, CString& text) {
         void operator()(char* p) const { ::operator delete(p); }
     };
     std::unique_ptr<char, OperatorDelete> narrowed(Cm_FromUnicode(source));
-    if (narrowed)
-        text = narrowed.get();
-    else
-        text.Empty();
+    // Widened explicitly: CString's own 8-bit assignment takes the thread's code page.
+    const int units = narrowed ? MultiByteToWideChar(CP_ACP, 0, narrowed.get(), -1, nullptr, 0) : 0;
+    if (units <= 0) return text.Empty();
+    MultiByteToWideChar(CP_ACP, 0, narrowed.get(), -1, text.GetBuffer(units), units);
+    text.ReleaseBuffer();
 }
 
 }  // namespace zc

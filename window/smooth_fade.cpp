@@ -2,6 +2,7 @@
 // server systems.
 #include <ZetoCom.h>
 
+#include "../sysinfo/loaded_module.h"
 #include "layered_module.h"
 
 namespace {
@@ -22,7 +23,7 @@ void ShowLevel(HWND hWnd, int level, int step) {
 void Cm_CreateSmoothly(HWND hWnd, BOOL bShow) {
     COsInfo os;
     if (os.GetKind() == kServerSixKind) return;
-    HMODULE user32 = LoadLibraryW(L"USER32.dll");
+    HMODULE user32 = zc::LoadSystemModule(L"USER32.dll");
     // Only the latest handle is kept: an earlier one is released rather than leaked.
     if (zc::LayeredModule()) FreeLibrary(zc::LayeredModule());
     zc::LayeredModule() = user32;

@@ -73,6 +73,45 @@ TEST(Administrators, DecidedByTheGroupAloneNotItsAttributes) {
     ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "advapi32.dll", "GetTokenInformation", (void*)&MakeUpGroups);
     for (g_groups = 0; g_groups < 3; ++g_groups) EXPECT_TRUE(patch.Applied() && Cm_UserIsNTAdmin() == (g_groups == 1));
 }
+// A real child whose token has Administrators for deny checks only: the group still counts.
+bool AdministratorsDenyOnly() {
+    BYTE buffer[2048], admins[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof admins, attributes = 0;
+    HANDLE token;
+    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size);
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    const BOOL read = GetTokenInformation(token, TokenGroups, buffer, sizeof buffer, &size);
+    CloseHandle(token);
+    const auto* groups = reinterpret_cast<TOKEN_GROUPS*>(buffer);
+    for (DWORD i = 0; read && i < groups->GroupCount; ++i)
+        if (EqualSid(groups->Groups[i].Sid, admins)) attributes = groups->Groups[i].Attributes;
+    return attributes & SE_GROUP_USE_FOR_DENY_ONLY;
+}
+TEST(Administrators, DenyOnlyInARestrictedChild) {
+    if (GetEnvironmentVariableW(L"ZC_DENY_ONLY", nullptr, 0))
+        ExitProcess(AdministratorsDenyOnly() && Cm_UserIsNTAdmin() == 1 ? 42 : 1);
+    BYTE admins[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof admins, code = 0;
+    HANDLE own, restricted;
+    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size);
+    SID_AND_ATTRIBUTES disable = {admins, 0};
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &own));
+    ASSERT_TRUE(CreateRestrictedToken(own, 0, 1, &disable, 0, nullptr, 0, nullptr, &restricted));
+    std::wstring command = L"child --gtest_filter=Administrators.DenyOnlyInARestrictedChild";
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    STARTUPINFOW start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child = {};
+    SetEnvironmentVariableW(L"ZC_DENY_ONLY", L"1");
+    ASSERT_TRUE(CreateProcessAsUserW(restricted, self, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                                     &child));
+    SetEnvironmentVariableW(L"ZC_DENY_ONLY", nullptr);
+    WaitForSingleObject(child.hProcess, 60000);
+    GetExitCodeProcess(child.hProcess, &code);
+    for (HANDLE handle : {child.hProcess, child.hThread, restricted, own}) CloseHandle(handle);
+    EXPECT_EQ(code, 42u) << "the child sees Administrators deny-only and counts it";
+}
 HANDLE WINAPI RefuseSnapshot(DWORD, DWORD) { return SetLastError(ERROR_NOT_ENOUGH_MEMORY), INVALID_HANDLE_VALUE; }
 BOOL WINAPI EndWalkDenied(HANDLE, LPPROCESSENTRY32W) { return SetLastError(ERROR_ACCESS_DENIED), FALSE; }
 // Every program by bare name, appended on each walk; a failed snapshot or walk: 0, the error box, names kept.
