@@ -232,18 +232,22 @@ TEST(ShellItems, ItemIdListsIconsAndSpecialFolders) {
     EXPECT_TRUE(Cm_GetSpecialFolder(0x7E, kept) && lstrcmpW(kept, L"as it was") == 0) << kept;
 }
 // The texts of the dialog the thread shows (its own and its children's), read by a watcher that then presses button.
+BOOL CALLBACK CollectText(HWND window, LPARAM texts) {
+    wchar_t text[1024];
+    return ((std::vector<std::wstring>*)texts)->emplace_back(text, GetWindowTextW(window, text, 1024)), TRUE;
+}
 std::vector<std::wstring> PressOnDialog(DWORD thread, int button) {
     HWND dialog = nullptr;
     std::vector<std::wstring> texts;
     for (int tries = 0; tries < 1000 && !dialog; ++tries, Sleep(dialog ? 200 : 10))  // found: let it settle
         while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) &&
                (GetWindowThreadProcessId(dialog, nullptr) != thread || !IsWindowVisible(dialog))) {}
-    auto collect = [](HWND window, LPARAM texts) {
-        wchar_t text[1024];
-        return ((std::vector<std::wstring>*)texts)->emplace_back(text, GetWindowTextW(window, text, 1024)), TRUE;
-    };
-    if (dialog) collect(dialog, LPARAM(&texts)), EnumChildWindows(dialog, collect, LPARAM(&texts));
+    if (dialog) CollectText(dialog, LPARAM(&texts)), EnumChildWindows(dialog, CollectText, LPARAM(&texts));
     return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0), texts;
+}
+std::wstring given;  // to the caller's callback
+int CALLBACK GivenFolder(HWND, UINT message, LPARAM, LPARAM data) {
+    return given += message != BFFM_INITIALIZED ? L"" : data ? (LPCWSTR)data : L"(null)", 0;
 }
 // The prompt (ours by default), the initial folder selected and shown as the status, the path chosen without its
 // backslash; a caller's callback replaces ours and gets the initial folder.
@@ -254,11 +258,9 @@ TEST(BrowseFolder, PromptInitialFolderAndChoice) {
     SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
     wsprintfW(folder, L"C:\\zc-browse-%lu", GetCurrentProcessId());  // reached through Computer and C:
     ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
-    static std::wstring given;  // to the caller's callback
     const struct { CString prompt, initial; BFFCALLBACK callback; int button; std::wstring chosen; } rows[] = {
         {L"", L"", nullptr, IDOK, documents}, {L"\x51FA\x529B\x5148", folder, nullptr, IDOK, folder},
-        {L"x", L"", [](HWND, UINT m, LPARAM, LPARAM data) {
-             return given += m != BFFM_INITIALIZED ? L"" : data ? (LPCWSTR)data : L"(null)", 0; }, IDCANCEL, L""}};
+        {L"x", L"", GivenFolder, IDCANCEL, L""}};
     for (const auto& row : rows) {
         auto watched = std::async(std::launch::async, PressOnDialog, GetCurrentThreadId(), row.button);
         CString chosen = Cm_SelectedFolder(nullptr, row.prompt, row.initial, LONG_PTR(row.callback));

@@ -22,7 +22,7 @@ struct Os : COsInfo {  // the snapshot overwritten with the record
 // buffer, of the first 31 units; the letters that name the 95 and 98 releases are looked for in as many.
 TEST(OsInfo, KindNameAndServicePackOfEachVersion) {
     const wstring forty = L"0123456789012345678901234567890123456789", late = wstring(31, L' ') + L"A";
-    const struct { Record r; int kind; const wchar_t* name; wstring buffer; } rows[] = {
+    const struct { Record r; int kind; const wchar_t* name; wstring buffer = L""; } rows[] = {
         {{kW32s, 3, 10, kWs, 0, L"SP"}, 0, L"Windows 3.1"}, {{k9x, 4, 0, kWs, 0, late.c_str()}, 1, L"Windows 95"},
         {{k9x, 4, 9, kWs, 0, L" A C"}, 1, L"Windows 95 A"}, {{k9x, 4, 0, kWs, 0, L"xBx"}, 1, L"Windows 95 OSR1"},
         {{k9x, 4, 0, kWs, 0, L" C"}, 1, L"Windows 95 OSR2"}, {{k9x, 4, 0, kWs, 0, L" a b c"}, 1, L"Windows 95"},
