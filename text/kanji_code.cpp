@@ -1,4 +1,5 @@
 // Shift_JIS byte kinds and the conversions between Shift_JIS and JIS (ISO-2022-JP style escapes).
+#include "kanji_bulk.h"
 #include "sjis_bytes.h"
 #include "text_api.h"
 
@@ -9,39 +10,12 @@ namespace {
 using zc::sjis::IsKana;
 using zc::sjis::IsLead;
 
+using zc::kanji::IsJisByte;
+using zc::kanji::JisPairToSjis;
+using zc::kanji::PutPair;
+using zc::kanji::SjisPairToJis;
+
 constexpr unsigned char kEsc = 0x1B;
-// The geta mark, written for a pair of the user-defined area, which has no JIS code.
-constexpr unsigned kGeta = 0x222E;
-
-constexpr bool IsTrail(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-constexpr bool IsJisByte(unsigned char b) { return b >= 0x21 && b <= 0x7E; }
-
-// The JIS X 0208 code of a Shift_JIS pair; 0 when the second byte is not a trail byte.
-constexpr unsigned SjisPairToJis(unsigned s1, unsigned s2) {
-    if (!IsTrail(static_cast<unsigned char>(s2))) return 0;
-    if (s1 >= 0xF0) return kGeta;
-    unsigned r = s1 <= 0x9F ? s1 - 0x81 : s1 - 0xC1;
-    if (s2 >= 0x9F) return ((2 * r + 0x22) << 8) | (s2 - 0x7E);
-    return ((2 * r + 0x21) << 8) | (s2 <= 0x7E ? s2 - 0x1F : s2 - 0x20);
-}
-
-// The Shift_JIS code of a JIS X 0208 pair; 0 unless both bytes lie in 0x21-0x7E.
-constexpr unsigned JisPairToSjis(unsigned j1, unsigned j2) {
-    if (!IsJisByte(static_cast<unsigned char>(j1)) || !IsJisByte(static_cast<unsigned char>(j2))) return 0;
-    unsigned s1 = (j1 + 1) / 2 + (j1 <= 0x5E ? 0x70 : 0xB0);
-    unsigned s2 = (j1 & 1) ? (j2 <= 0x5F ? j2 + 0x1F : j2 + 0x20) : j2 + 0x7E;
-    return (s1 << 8) | s2;
-}
-
-static_assert(SjisPairToJis(0x82, 0xA0) == 0x2422, "hiragana a");
-static_assert(JisPairToSjis(0x24, 0x22) == 0x82A0, "hiragana a");
-static_assert(SjisPairToJis(0x82, 0x20) == 0, "no trail byte");
-
-inline unsigned char* PutPair(unsigned char* d, unsigned code) {
-    d[0] = static_cast<unsigned char>(code >> 8);
-    d[1] = static_cast<unsigned char>(code);
-    return d + 2;
-}
 
 inline unsigned char* PutEscape(unsigned char* d, unsigned char a, unsigned char b) {
     d[0] = kEsc;
@@ -79,12 +53,18 @@ int Cm_CheckKanjiCode(const unsigned char* text, int pos, unsigned short* kind) 
 
 namespace {
 
-// The conversions write up to the source's terminator and return where the terminator goes.
+// The conversions write up to the source's terminator and return where the terminator goes. Each
+// turn of the loop first takes what it can in bulk (a plain run, or a run of pairs), then one
+// character byte by byte: an escape, a line end, half-width katakana, an unusual pair, or the bytes
+// near the end of a page.
 unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
     bool kanji = false;
     bool kana = false;
     const unsigned char* s = src;
     for (;;) {
+        std::size_t plain = zc::bulk::CopyRun<zc::bulk::SjisStops>(s, d);
+        s += plain;
+        d += plain;
         unsigned char b = *s;
         if (b < 0x80 && b != '\r' && b != 0) {
             *d++ = b;
@@ -96,8 +76,16 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
             }
             if (!kanji) d = PutEscape(d, '$', 'B');
             kanji = true;
-            d = PutPair(d, SjisPairToJis(b, s[1]));
-            s += 2;
+            // The ordinary pairs go in bulk; a pair the bulk step leaves (a trail byte out of range,
+            // the user-defined area) goes alone.
+            std::size_t pairs = zc::bulk::ConvertPairs<zc::bulk::SjisPairsToJis>(s, d);
+            if (pairs) {
+                s += 2 * pairs;
+                d += 2 * pairs;
+            } else {
+                d = PutPair(d, SjisPairToJis(b, s[1]));
+                s += 2;
+            }
             if (!IsLead(*s)) {
                 d = PutEscape(d, '(', 'B');
                 kanji = false;
@@ -130,6 +118,15 @@ unsigned char* JisToSjis(const unsigned char* src, unsigned char* d) {
     bool kana = false;
     const unsigned char* s = src;
     for (;;) {
+        if (kanji) {
+            std::size_t pairs = zc::bulk::ConvertPairs<zc::bulk::JisPairsToSjis>(s, d);
+            s += 2 * pairs;
+            d += 2 * pairs;
+        } else if (!kana) {
+            std::size_t plain = zc::bulk::CopyRun<zc::bulk::JisStops>(s, d);
+            s += plain;
+            d += plain;
+        }
         unsigned char b = *s;
         if (b == kEsc) {
             if (s[1] == '$' && s[2] == 'B') {

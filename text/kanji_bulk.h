@@ -1,0 +1,246 @@
+// Sixteen-byte steps of the kanji conversions: runs of plain bytes copied a block at a time, and
+// runs of double-byte characters converted eight pairs at a time. SSE2 where the compiler targets
+// it (both Windows builds), 64-bit words and single pairs elsewhere or when ZC_KANJI_NO_SSE2 is
+// defined (the fuzzers build both).
+//
+// The texts are zero-terminated, so a block may start before the terminator and end after it. A
+// block is read only when it lies within one 4 KB page, which the terminator's page holds, so the
+// read cannot fault; the bytes past the terminator are never used, because the terminator stops
+// every scan before them. Reads of such blocks are exempt from AddressSanitizer for that reason.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "kanji_pairs.h"
+
+#if !defined(ZC_KANJI_NO_SSE2) && (defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2))
+#define ZC_KANJI_SSE2 1
+#include <emmintrin.h>
+#endif
+
+#if defined(__GNUC__) || defined(__clang__)
+#define ZC_BLOCK_READ __attribute__((no_sanitize_address))
+#else
+#define ZC_BLOCK_READ
+#endif
+
+namespace zc::bulk {
+
+constexpr std::size_t kBlock = 16;
+
+// Whether the sixteen bytes at p lie within one page.
+inline bool Readable(const unsigned char* p) {
+    return (reinterpret_cast<std::uintptr_t>(p) & 4095) <= 4096 - kBlock;
+}
+
+inline unsigned LowestBit(unsigned mask) { return static_cast<unsigned>(__builtin_ctz(mask)); }
+
+// Copies n bytes, n below sixteen, in at most two overlapping moves.
+inline void CopyShort(unsigned char* d, const unsigned char* s, std::size_t n) {
+    if (n >= 8) {
+        std::memcpy(d, s, 8);
+        std::memcpy(d + n - 8, s + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(d, s, 4);
+        std::memcpy(d + n - 4, s + n - 4, 4);
+    } else if (n) {
+        d[0] = s[0];
+        d[n / 2] = s[n / 2];
+        d[n - 1] = s[n - 1];
+    }
+}
+
+#ifdef ZC_KANJI_SSE2
+
+ZC_BLOCK_READ inline __m128i Load(const unsigned char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Bit i set where byte i lies in lo..hi (unsigned).
+inline __m128i InRange(__m128i v, unsigned char lo, unsigned char hi) {
+    __m128i shifted = _mm_sub_epi8(v, _mm_set1_epi8(static_cast<char>(lo)));
+    return _mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8(static_cast<char>(hi - lo))), shifted);
+}
+
+// Bit i set where byte i of the block at p ends a plain Shift_JIS run: zero, CR, or 0x80 and above.
+inline unsigned SjisStops(const unsigned char* p) {
+    __m128i v = Load(p);
+    __m128i plain = _mm_andnot_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')), _mm_cmpgt_epi8(v, _mm_setzero_si128()));
+    return static_cast<unsigned>(_mm_movemask_epi8(plain)) ^ 0xFFFF;
+}
+
+// Bit i set where byte i of the block at p ends a plain JIS run: zero, ESC or LF.
+inline unsigned JisStops(const unsigned char* p) {
+    __m128i v = Load(p);
+    __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_setzero_si128()),
+                                _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x1B)), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+    return static_cast<unsigned>(_mm_movemask_epi8(stop));
+}
+
+// How many of the eight pairs in a byte mask (bit i for byte i) come before the first pair with a
+// byte outside it.
+inline unsigned LeadingPairs(unsigned byteMask) {
+    unsigned broken = ~(byteMask & (byteMask >> 1)) & 0x5555;
+    return LowestBit(broken | 0x10000) / 2;
+}
+
+// Writes the first count pairs of v (count below eight) to d.
+inline void StorePairs(unsigned char* d, __m128i v, unsigned count) {
+    if (count & 4) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d), v);
+        v = _mm_srli_si128(v, 8);
+        d += 8;
+    }
+    if (count & 2) {
+        std::uint32_t four = static_cast<std::uint32_t>(_mm_cvtsi128_si32(v));
+        std::memcpy(d, &four, 4);
+        v = _mm_srli_si128(v, 4);
+        d += 4;
+    }
+    if (count & 1) {
+        std::uint16_t two = static_cast<std::uint16_t>(_mm_cvtsi128_si32(v));
+        std::memcpy(d, &two, 2);
+    }
+}
+
+// Converts the Shift_JIS pairs at s to JIS at d up to the first of the eight that is not an
+// ordinary pair (lead 0x81-0x9F or 0xE0-0xEF, trail 0x40-0x7E or 0x80-0xFC); returns how many.
+inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
+    __m128i v = Load(s);
+    __m128i lead = _mm_or_si128(InRange(v, 0x81, 0x9F), InRange(v, 0xE0, 0xEF));
+    __m128i trail = _mm_or_si128(InRange(v, 0x40, 0x7E), InRange(v, 0x80, 0xFC));
+    __m128i even = _mm_set1_epi16(0x00FF);
+    __m128i fits = _mm_or_si128(_mm_and_si128(lead, even), _mm_andnot_si128(even, trail));
+    unsigned count = LeadingPairs(static_cast<unsigned>(_mm_movemask_epi8(fits)));
+    if (count == 0) return 0;
+    // In 16-bit lanes: l the lead, t the trail. r = l - 0x81, less 0x40 from 0xE0 on; a trail from
+    // 0x9F on starts the even row.
+    __m128i l = _mm_and_si128(v, even);
+    __m128i t = _mm_srli_epi16(v, 8);
+    __m128i upper = _mm_cmpgt_epi16(l, _mm_set1_epi16(0x9F));
+    __m128i r = _mm_sub_epi16(_mm_sub_epi16(l, _mm_set1_epi16(0x81)), _mm_and_si128(upper, _mm_set1_epi16(0x40)));
+    __m128i evenRow = _mm_cmpgt_epi16(t, _mm_set1_epi16(0x9E));
+    __m128i pastDel = _mm_cmpgt_epi16(t, _mm_set1_epi16(0x7E));
+    __m128i j1 = _mm_sub_epi16(_mm_add_epi16(_mm_add_epi16(r, r), _mm_set1_epi16(0x21)), evenRow);
+    __m128i oddOffset = _mm_sub_epi16(_mm_set1_epi16(0x1F), pastDel);
+    __m128i offset = _mm_or_si128(_mm_and_si128(evenRow, _mm_set1_epi16(0x7E)), _mm_andnot_si128(evenRow, oddOffset));
+    __m128i j2 = _mm_sub_epi16(t, offset);
+    __m128i out = _mm_or_si128(j1, _mm_slli_epi16(j2, 8));
+    if (count == 8)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
+    else
+        StorePairs(d, out, count);
+    return count;
+}
+
+// Converts the JIS X 0208 pairs at s to Shift_JIS at d up to the first of the eight with a byte
+// outside 0x21-0x7E; returns how many.
+inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
+    __m128i v = Load(s);
+    __m128i fits = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x20)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
+    unsigned count = LeadingPairs(static_cast<unsigned>(_mm_movemask_epi8(fits)));
+    if (count == 0) return 0;
+    // s1 = (j1 + 1) / 2 + 0x70, or + 0xB0 past row 0x5E; s2 = j2 + 0x7E on even rows, on odd rows
+    // j2 + 0x1F, or + 0x20 past 0x5F.
+    __m128i j1 = _mm_and_si128(v, _mm_set1_epi16(0x00FF));
+    __m128i j2 = _mm_srli_epi16(v, 8);
+    __m128i upper = _mm_cmpgt_epi16(j1, _mm_set1_epi16(0x5E));
+    __m128i s1 = _mm_add_epi16(_mm_srli_epi16(_mm_add_epi16(j1, _mm_set1_epi16(1)), 1),
+                               _mm_add_epi16(_mm_set1_epi16(0x70), _mm_and_si128(upper, _mm_set1_epi16(0x40))));
+    __m128i one = _mm_set1_epi16(1);
+    __m128i oddRow = _mm_cmpeq_epi16(_mm_and_si128(j1, one), one);
+    __m128i oddOffset = _mm_sub_epi16(_mm_set1_epi16(0x1F), _mm_cmpgt_epi16(j2, _mm_set1_epi16(0x5F)));
+    __m128i offset = _mm_or_si128(_mm_and_si128(oddRow, oddOffset), _mm_andnot_si128(oddRow, _mm_set1_epi16(0x7E)));
+    __m128i s2 = _mm_add_epi16(j2, offset);
+    __m128i out = _mm_or_si128(s1, _mm_slli_epi16(s2, 8));
+    if (count == 8)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
+    else
+        StorePairs(d, out, count);
+    return count;
+}
+
+#else  // 64-bit words
+
+// The eight bytes at p as a little-endian word, whatever the machine's order.
+ZC_BLOCK_READ inline std::uint64_t Word(const unsigned char* p) {
+    std::uint64_t w = 0;
+    for (int i = 0; i < 8; ++i) w |= static_cast<std::uint64_t>(p[i]) << (8 * i);
+    return w;
+}
+
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+
+// The high bit of each zero byte of w.
+inline std::uint64_t ZeroBytes(std::uint64_t w) { return ~(((w & kLow7) + kLow7) | w) & kHigh; }
+
+// The high bits of a word's bytes gathered into bits 0-7.
+inline unsigned Gather(std::uint64_t highBits) { return static_cast<unsigned>(((highBits >> 7) * 0x0102040810204080ull) >> 56); }
+
+inline unsigned SjisStops8(std::uint64_t w) {
+    return Gather((w & kHigh) | ZeroBytes(w) | ZeroBytes(w ^ 0x0D0D0D0D0D0D0D0Dull));
+}
+
+inline unsigned JisStops8(std::uint64_t w) {
+    return Gather(ZeroBytes(w) | ZeroBytes(w ^ 0x1B1B1B1B1B1B1B1Bull) | ZeroBytes(w ^ 0x0A0A0A0A0A0A0A0Aull));
+}
+
+inline unsigned SjisStops(const unsigned char* p) { return SjisStops8(Word(p)) | SjisStops8(Word(p + 8)) << 8; }
+inline unsigned JisStops(const unsigned char* p) { return JisStops8(Word(p)) | JisStops8(Word(p + 8)) << 8; }
+
+// One pair at a time, the same pairs as the vector path takes.
+inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
+    unsigned count = 0;
+    for (; count < 8; ++count, s += 2, d += 2) {
+        unsigned char lead = s[0];
+        if (!(lead >= 0x81 && lead <= 0x9F) && !(lead >= 0xE0 && lead <= 0xEF)) break;
+        if (!kanji::IsTrail(s[1])) break;
+        kanji::PutPair(d, kanji::SjisPairToJis(lead, s[1]));
+    }
+    return count;
+}
+
+inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
+    unsigned count = 0;
+    for (; count < 8 && kanji::IsJisByte(s[0]) && kanji::IsJisByte(s[1]); ++count, s += 2, d += 2)
+        kanji::PutPair(d, kanji::JisPairToSjis(s[0], s[1]));
+    return count;
+}
+
+#endif
+
+// Copies the plain run at s (the bytes before the first one that stops(block) marks) to d while
+// whole blocks can be read; returns how many bytes it copied. It stops early at the end of a page,
+// where the caller's byte step takes over.
+template <unsigned (*Stops)(const unsigned char*)>
+inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
+    std::size_t n = 0;
+    while (Readable(s + n)) {
+        unsigned stops = Stops(s + n);
+        if (stops) {
+            unsigned last = LowestBit(stops);
+            CopyShort(d + n, s + n, last);
+            return n + last;
+        }
+        std::memcpy(d + n, s + n, kBlock);
+        n += kBlock;
+    }
+    return n;
+}
+
+// Converts the run of ordinary pairs at s to d eight at a time; returns how many pairs.
+template <unsigned (*Pairs)(const unsigned char*, unsigned char*)>
+inline std::size_t ConvertPairs(const unsigned char* s, unsigned char* d) {
+    std::size_t n = 0;
+    while (Readable(s + 2 * n)) {
+        unsigned count = Pairs(s + 2 * n, d + 2 * n);
+        n += count;
+        if (count < 8) break;
+    }
+    return n;
+}
+
+}  // namespace zc::bulk
