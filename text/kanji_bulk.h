@@ -64,6 +64,11 @@ inline __m128i InRange(__m128i v, unsigned char lo, unsigned char hi) {
     return _mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8(static_cast<char>(hi - lo))), shifted);
 }
 
+// Bit i set where byte i of the block at p is zero.
+inline unsigned Zeros(const unsigned char* p) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_setzero_si128())));
+}
+
 // Bit i set where byte i of the block at p ends a plain Shift_JIS run: zero, CR, or 0x80 and above.
 inline unsigned SjisStops(const unsigned char* p) {
     __m128i v = Load(p);
@@ -77,6 +82,11 @@ inline unsigned JisStops(const unsigned char* p) {
     __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_setzero_si128()),
                                 _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x1B)), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
     return static_cast<unsigned>(_mm_movemask_epi8(stop));
+}
+
+// Bit i set where byte i of the block at p is LF.
+inline unsigned LineEnds(const unsigned char* p) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8('\n'))));
 }
 
 // How many of the eight pairs in a byte mask (bit i for byte i) come before the first pair with a
@@ -188,8 +198,12 @@ inline unsigned JisStops8(std::uint64_t w) {
     return Gather(ZeroBytes(w) | ZeroBytes(w ^ 0x1B1B1B1B1B1B1B1Bull) | ZeroBytes(w ^ 0x0A0A0A0A0A0A0A0Aull));
 }
 
+inline unsigned Zeros(const unsigned char* p) { return Gather(ZeroBytes(Word(p))) | Gather(ZeroBytes(Word(p + 8))) << 8; }
 inline unsigned SjisStops(const unsigned char* p) { return SjisStops8(Word(p)) | SjisStops8(Word(p + 8)) << 8; }
 inline unsigned JisStops(const unsigned char* p) { return JisStops8(Word(p)) | JisStops8(Word(p + 8)) << 8; }
+inline unsigned LineEnds(const unsigned char* p) {
+    return Gather(ZeroBytes(Word(p) ^ 0x0A0A0A0A0A0A0A0Aull)) | Gather(ZeroBytes(Word(p + 8) ^ 0x0A0A0A0A0A0A0A0Aull)) << 8;
+}
 
 // One pair at a time, the same pairs as the vector path takes.
 inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
@@ -211,6 +225,54 @@ inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
 }
 
 #endif
+
+// Copies plain Shift_JIS lines from s to d, each CR with the byte after it becoming one LF as in
+// the byte step, while the 32 bytes at s hold no terminator. Those bytes then give at least 16
+// bytes of output (no character of one or two bytes gives none), so a whole block may be stored
+// at d even where only its first bytes are kept: the rest is written over. Returns true at a byte
+// the caller's step must take (0x80 and above), false near the terminator or a page end, where
+// CopyRun goes on.
+inline bool CopySjisLines(const unsigned char*& s, unsigned char*& d) {
+    while ((reinterpret_cast<std::uintptr_t>(s) & 4095) <= 4096 - 2 * kBlock && !(Zeros(s) | Zeros(s + kBlock))) {
+        unsigned stops = SjisStops(s);
+        std::memcpy(d, s, kBlock);
+        if (!stops) {
+            s += kBlock;
+            d += kBlock;
+            continue;
+        }
+        unsigned at = LowestBit(stops);
+        s += at;
+        d += at;
+        if (*s != '\r') return true;
+        *d++ = '\n';
+        s += 2;
+    }
+    return false;
+}
+
+// Copies plain JIS lines from s to d, each LF not after a CR becoming CR LF as in the byte step,
+// while the block at s holds no terminator and no escape: each of its bytes then gives at least
+// one byte of output, so the whole block may be stored at d. src is the start of the text.
+inline void CopyJisLines(const unsigned char* src, const unsigned char*& s, unsigned char*& d) {
+    while (Readable(s)) {
+        unsigned stops = JisStops(s);
+        unsigned lineEnds = LineEnds(s);
+        if (stops != lineEnds) return;
+        std::memcpy(d, s, kBlock);
+        if (!stops) {
+            s += kBlock;
+            d += kBlock;
+            continue;
+        }
+        unsigned at = LowestBit(stops);
+        s += at;
+        d += at;
+        if (s == src || s[-1] != '\r') *d++ = '\r';
+        *d++ = '\n';
+        ++s;
+    }
+}
 
 // Copies the plain run at s (the bytes before the first one that stops(block) marks) to d while
 // whole blocks can be read; returns how many bytes it copied. It stops early at the end of a page,

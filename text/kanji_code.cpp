@@ -62,9 +62,11 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
     bool kana = false;
     const unsigned char* s = src;
     for (;;) {
-        std::size_t plain = zc::bulk::CopyRun<zc::bulk::SjisStops>(s, d);
-        s += plain;
-        d += plain;
+        if (!zc::bulk::CopySjisLines(s, d)) {
+            std::size_t plain = zc::bulk::CopyRun<zc::bulk::SjisStops>(s, d);
+            s += plain;
+            d += plain;
+        }
         unsigned char b = *s;
         if (b < 0x80 && b != '\r' && b != 0) {
             *d++ = b;
@@ -123,6 +125,7 @@ unsigned char* JisToSjis(const unsigned char* src, unsigned char* d) {
             s += 2 * pairs;
             d += 2 * pairs;
         } else if (!kana) {
+            zc::bulk::CopyJisLines(src, s, d);
             std::size_t plain = zc::bulk::CopyRun<zc::bulk::JisStops>(s, d);
             s += plain;
             d += plain;
