@@ -1,5 +1,7 @@
 #include "bench_text.h"
 
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace bench {
@@ -35,6 +37,55 @@ std::string CsvRecords(std::size_t bytes) {
         text += std::to_string(random()) + ",plain field with some words,\x82\xA0\x82\xA2\x82\xA4\n";
     }
     return text;
+}
+
+}  // namespace bench
+
+namespace bench {
+
+namespace {
+
+bool Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// The length of the character at text[i].
+std::size_t CharLength(const std::string& text, std::size_t i) {
+    return Lead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
+}  // namespace
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Repeat(const std::string& text, std::size_t bytes) {
+    std::string out;
+    if (text.empty()) return out;
+    out.reserve(bytes + 2);
+    while (out.size() + text.size() <= bytes) out += text;
+    for (std::size_t i = 0; out.size() < bytes; i += CharLength(text, i)) out.append(text, i, CharLength(text, i));
+    return out;
+}
+
+std::string AsciiOf(const std::string& sjis) {
+    std::string out;
+    for (std::size_t at = 0; at < sjis.size();) {
+        std::size_t end = sjis.find('\n', at);
+        end = end == std::string::npos ? sjis.size() : end + 1;
+        bool ascii = true;
+        for (std::size_t i = at; i < end && ascii; ++i) ascii = static_cast<unsigned char>(sjis[i]) < 0x80;
+        if (ascii) out.append(sjis, at, end - at);
+        at = end;
+    }
+    return out;
+}
+
+std::string KanjiOf(const std::string& sjis) {
+    std::string out;
+    for (std::size_t i = 0; i < sjis.size(); i += CharLength(sjis, i))
+        if (CharLength(sjis, i) == 2) out.append(sjis, i, 2);
+    return out;
 }
 
 }  // namespace bench

@@ -1,75 +1,157 @@
-// text_bench [megabytes]: MB/s of the kanji conversions against glibc iconv, of both CSV
-// splitters against memcpy of the same bytes, and of the integer text against snprintf.
-#include <iconv.h>
+// text_bench [megabytes] [corpus]: MB/s of the kanji conversions beside glibc iconv, ICU and nkf on
+// three texts (the man-page corpus, or generated text without it; its ASCII; its double-byte
+// characters), of both CSV splitters beside a bare memchr+memcpy split and libcsv, and of the
+// integer text beside snprintf. Every figure is the CPU time of the measuring thread (of the child
+// for nkf), best of five passes, with memcpy of the same bytes measured in the same run.
 #include <malloc.h>
+#include <time.h>
+#include <unicode/uvernum.h>
+#include <unistd.h>
 
-#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench_text.h"
+#include "peers.h"
 #include "text_api.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+constexpr int kPasses = 5;
 
-// Best of three timed passes, in MB/s of the given input size.
-double MegabytesPerSecond(std::size_t bytes, const std::function<void()>& prepare, const std::function<void()>& pass) {
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec + now.tv_nsec / 1e9;
+}
+
+// MB/s of the given input size, best of the timed passes.
+double Rate(std::size_t bytes, const std::function<void()>& prepare, const std::function<void()>& pass) {
     double best = 1e30;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kPasses; ++i) {
         prepare();
-        auto start = Clock::now();
+        double start = ThreadSeconds();
         pass();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+        best = std::min(best, ThreadSeconds() - start);
     }
     return bytes / best / 1e6;
 }
 
-void Row(const char* what, double ours, const char* rivalName, double rival, double target) {
-    std::printf("%-28s %9.0f MB/s   %-22s %9.0f MB/s   ratio %6.2f  (target %.2f)%s\n", what, ours, rivalName, rival,
-                ours / rival, target, ours / rival >= target ? "" : "  BELOW TARGET");
+double Rate(std::size_t bytes, const std::function<void()>& pass) { return Rate(bytes, [] {}, pass); }
+
+// An output buffer whose pages are touched once before the timing (the worst-case sizes are far
+// larger than what is written, so only the first megabytes are).
+struct Buffer {
+    explicit Buffer(std::size_t size) : bytes(static_cast<unsigned char*>(std::malloc(size))), size(size) {}
+    ~Buffer() { std::free(bytes); }
+    char* chars() { return reinterpret_cast<char*>(bytes); }
+    unsigned char* bytes;
+    std::size_t size;
+};
+
+double MemcpyRate(const std::string& text) {
+    std::vector<char> copy(text.size());
+    return Rate(text.size(), [&] { std::memcpy(copy.data(), text.data(), text.size()); });
 }
 
-std::size_t Iconv(const char* to, const char* from, const std::string& in, std::vector<char>& out) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-    char* src = const_cast<char*>(in.data());
-    std::size_t left = in.size(), room = out.size();
-    char* dst = out.data();
-    iconv(cd, &src, &left, &dst, &room);
-    iconv(cd, nullptr, nullptr, &dst, &room);
-    iconv_close(cd);
-    return out.size() - room;
+struct Peer {
+    const char* name;
+    double rate;
+};
+
+void Check(bool ok, const char* what) {
+    if (!ok) std::printf("  %s: DIFFERS\n", what);
 }
 
-void KanjiRows(std::size_t bytes) {
-    std::string sjis = bench::MixedSjis(bytes, false);  // glibc's ISO-2022-JP has no half-width katakana
-    std::vector<char> jis(sjis.size() * 7 + 1), back(sjis.size() * 7 + 1);
-    std::vector<char> ijis(sjis.size() * 7 + 1), iback(sjis.size() * 7 + 1);
-    auto none = [] {};
-    double ours = MegabytesPerSecond(sjis.size(), none, [&] {
-        Cm_SJisToJis(reinterpret_cast<const unsigned char*>(sjis.c_str()), reinterpret_cast<unsigned char*>(jis.data()));
-    });
-    std::size_t ijisBytes = 0;
-    double theirs = MegabytesPerSecond(sjis.size(), none, [&] { ijisBytes = Iconv("ISO-2022-JP", "SHIFT_JIS", sjis, ijis); });
-    Row("Cm_SJisToJis", ours, "iconv SJIS->2022-JP", theirs, 5.0);
+// One line: ours, each peer, then ours against the fastest peer and against memcpy.
+void Row(const char* what, double ours, const std::vector<Peer>& peers, double memcpyRate, double peerTarget,
+         double memcpyTarget) {
+    const Peer* fastest = nullptr;
+    std::printf("  %-12s %7.0f |", what, ours);
+    for (const Peer& peer : peers) {
+        if (peer.rate > 0) std::printf(" %s %5.0f", peer.name, peer.rate);
+        else std::printf(" %s     -", peer.name);
+        if (peer.rate > 0 && (!fastest || peer.rate > fastest->rate)) fastest = &peer;
+    }
+    double byPeer = fastest ? ours / fastest->rate : 0, byMemcpy = ours / memcpyRate;
+    std::printf(" | memcpy %5.0f | x%-5s %6.2f (>= %g)%s | of memcpy %.2f", memcpyRate, fastest ? fastest->name : "-",
+                byPeer, peerTarget, byPeer >= peerTarget ? "" : " BELOW", byMemcpy);
+    if (memcpyTarget > 0) std::printf(" (>= %.2f)%s", memcpyTarget, byMemcpy >= memcpyTarget ? "" : " BELOW");
+    std::printf("\n");
+}
 
-    std::string jisText(jis.data());
-    std::string ijisText(ijis.data(), ijisBytes);
-    ours = MegabytesPerSecond(jisText.size(), none, [&] {
-        Cm_JisToSJis(reinterpret_cast<const unsigned char*>(jisText.c_str()), reinterpret_cast<unsigned char*>(back.data()));
-    });
-    theirs = MegabytesPerSecond(jisText.size(), none, [&] { Iconv("SHIFT_JIS", "ISO-2022-JP", ijisText, iback); });
-    Row("Cm_JisToSJis", ours, "iconv 2022-JP->SJIS", theirs, 1.0);
-    // iconv has no CR LF rule: compare the round trip with our own.
-    std::printf("  round trip %s; mixed text %zu MB without half-width katakana (iconv refuses them)\n",
-                std::strcmp(back.data(), sjis.c_str()) == 0 ? "exact" : "DIFFERS", sjis.size() >> 20);
+// A temporary file holding text, for nkf; removed with the object.
+struct TempFile {
+    explicit TempFile(const std::string& text) {
+        char name[] = "/tmp/text_bench_XXXXXX";
+        int fd = mkstemp(name);
+        path = name;
+        if (fd >= 0) {
+            for (std::size_t at = 0; at < text.size();) {
+                ssize_t n = write(fd, text.data() + at, text.size() - at);
+                if (n <= 0) break;
+                at += static_cast<std::size_t>(n);
+            }
+            close(fd);
+        }
+    }
+    ~TempFile() { unlink(path.c_str()); }
+    std::string path;
+};
+
+double NkfRate(const char* options, const std::string& text) {
+    if (!bench::HaveNkf()) return 0;
+    TempFile file(text);
+    double best = 1e30;
+    for (int i = 0; i < kPasses; ++i) {
+        double seconds = bench::NkfSeconds(options, file.path);
+        if (seconds < 0) return 0;
+        best = std::min(best, seconds);
+    }
+    return text.size() / best / 1e6;
+}
+
+// Both conversions of one Shift_JIS text. The peers convert the same bytes: code page 932 to
+// ISO-2022-JP, and our JIS back. Only ours maps CR LF to LF and back.
+void KanjiRows(const char* name, const std::string& sjis, bool memcpyTargets) {
+    std::printf("%s, %.1f MB (MB/s)\n", name, sjis.size() / 1e6);
+    Buffer jis(7 * sjis.size() + 1), peerOut(7 * sjis.size() + 1);
+    std::vector<char> peerJis(3 * sjis.size() + 16);
+    auto src = reinterpret_cast<const unsigned char*>(sjis.c_str());
+    double ours = Rate(sjis.size(), [&] { Cm_SJisToJis(src, jis.bytes); });
+    std::vector<Peer> peers = {
+        {"iconv", Rate(sjis.size(), [&] { bench::Iconv("ISO-2022-JP", "CP932", sjis, peerJis); })},
+        {"ICU", Rate(sjis.size(), [&] { bench::Icu("ISO-2022-JP", "windows-31j", sjis, peerJis); })},
+        {"nkf", NkfRate("-Sj -m0", sjis)},
+    };
+    double copy = MemcpyRate(sjis);
+    Row("SJIS->JIS", ours, peers, copy, 10, memcpyTargets ? 1.0 / 3 : 0);
+
+    std::string jisText(jis.chars());
+    Buffer back(2 * jisText.size() + 1);
+    std::vector<char> peerSjis(2 * jisText.size() + 16);
+    auto jsrc = reinterpret_cast<const unsigned char*>(jisText.c_str());
+    ours = Rate(jisText.size(), [&] { Cm_JisToSJis(jsrc, back.bytes); });
+    peers = {
+        {"iconv", Rate(jisText.size(), [&] { bench::Iconv("CP932", "ISO-2022-JP", jisText, peerSjis); })},
+        {"ICU", Rate(jisText.size(), [&] { bench::Icu("windows-31j", "ISO-2022-JP", jisText, peerSjis); })},
+        {"nkf", NkfRate("-Js -m0", jisText)},
+    };
+    copy = MemcpyRate(jisText);
+    Row("JIS->SJIS", ours, peers, copy, 4, memcpyTargets ? 1.0 / 3 : 0);
+    Check(sjis == back.chars(), "round trip");
+    // The peers' Shift_JIS of our JIS is the source, but for the line ends they leave alone.
+    std::size_t iconvBytes = bench::Iconv("CP932", "ISO-2022-JP", jisText, peerSjis);
+    std::string lf;
+    for (char c : sjis)
+        if (c != '\r') lf += c;
+    Check(std::string(peerSjis.data(), iconvBytes) == lf, "iconv's Shift_JIS of our JIS");
 }
 
 // The lines of a text one after another, each with its LF and a terminator, as a host reads them
@@ -113,59 +195,59 @@ int MemchrSplit(char* line, char** fields, int count, bool askSize) {
     return n;
 }
 
+// Both splitters on records of about 107 bytes as fgets gives them, beside the bare split and
+// libcsv; all in MB/s of the Shift_JIS records (the wide splitter splits the same records widened
+// unit by unit, twice the bytes for the same characters).
 void CsvRows(std::size_t bytes) {
-    // Records, then one 1 MB quoted field full of ソ (83 5C) with 0x5C as the quote.
     std::string records = bench::CsvRecords(bytes);
-    std::string wall = "\x5C";
-    while (wall.size() < (1u << 20)) wall += "\x83\x5C";
-    wall += "\x5C,end\n";
+    std::printf("CSV records, %.1f MB, %s (MB/s)\n", records.size() / 1e6, "Cm_CSVAnalyze on the same records as UTF-16");
+    double copy = MemcpyRate(records);
 
-    std::vector<char> copy(records.size() + wall.size() + 16);
-    double memcpyRate = MegabytesPerSecond(records.size(), [] {}, [&] { std::memcpy(copy.data(), records.data(), records.size()); });
-
-    // Shift_JIS: every line as its own zero-terminated string in one buffer.
     Lines<char> lines(records);
     char* fields[16];
     Cm_CSVAlloc(reinterpret_cast<zc::WideUnit**>(fields), 16);
     std::size_t total = 0;
-    double sjisRate = MegabytesPerSecond(records.size(), [&] { lines.Restore(); }, [&] {
+    double sjis = Rate(records.size(), [&] { lines.Restore(); }, [&] {
         for (std::size_t i = 0; i < lines.starts.size(); ++i) total += Cm_CSVAnalyzeSjis(lines.Line(i), fields, 16, ',', '"');
     });
-    Row("Cm_CSVAnalyzeSjis", sjisRate, "memcpy", memcpyRate, 1.0 / 3);
     auto memchrRate = [&](bool askSize) {
-        return MegabytesPerSecond(records.size(), [&] { lines.Restore(); }, [&] {
+        return Rate(records.size(), [&] { lines.Restore(); }, [&] {
             for (std::size_t i = 0; i < lines.starts.size(); ++i) total += MemchrSplit(lines.Line(i), fields, 16, askSize);
         });
     };
     double bare = memchrRate(false), asking = memchrRate(true);
-    std::printf("  memchr+memcpy split of the same lines, commas only: %.0f MB/s (ratio %.2f); asking each block's size: "
-                "%.0f MB/s (ratio %.2f)\n",
-                bare, bare / memcpyRate, asking, asking / memcpyRate);
+    std::vector<std::string> blocks(16);
+    double libcsv = Rate(records.size(), [&] { total += bench::LibcsvSplit(records, blocks); });
 
-    double plain, quoted;
-    {
-        std::string plainLine(wall.size(), 'x');
-        std::string buffer;
-        plain = MegabytesPerSecond(wall.size(), [&] { buffer = plainLine; }, [&] { Cm_CSVAnalyzeSjis(&buffer[0], fields, 16, ',', '\x5C'); });
-        quoted = MegabytesPerSecond(wall.size(), [&] { buffer = wall; }, [&] { total += Cm_CSVAnalyzeSjis(&buffer[0], fields, 16, ',', '\x5C'); });
-    }
-    std::printf("  1 MB quoted field of kanji whose trail byte is the quote: %.0f MB/s (plain 1 MB field %.0f MB/s)\n",
-                quoted, plain);
-    Cm_CSVFree(reinterpret_cast<zc::WideUnit**>(fields), 16);
-
-    // Wide: the same records widened byte by byte (the splitter does not care about the code).
     std::u16string wide(records.begin(), records.end());
     Lines<char16_t> wideLines(records);
-    std::vector<char16_t> wideCopy(wide.size());
-    double wideMemcpy = MegabytesPerSecond(wide.size() * 2, [] {}, [&] { std::memcpy(wideCopy.data(), wide.data(), wide.size() * 2); });
     char16_t* wideFields[16];
     Cm_CSVAlloc(wideFields, 16);
-    double wideRate = MegabytesPerSecond(wide.size() * 2, [&] { wideLines.Restore(); }, [&] {
+    double wideRate = Rate(records.size(), [&] { wideLines.Restore(); }, [&] {
         for (std::size_t i = 0; i < wideLines.starts.size(); ++i) total += Cm_CSVAnalyze(wideLines.Line(i), wideFields, 16, ',', '"');
     });
     Cm_CSVFree(wideFields, 16);
-    Row("Cm_CSVAnalyze", wideRate, "memcpy", wideMemcpy, 1.0 / 3);
-    std::printf("  %zu MB of records, %zu lines, %zu fields split\n", records.size() >> 20, lines.starts.size(), total);
+
+    auto row = [&](const char* what, double ours) {
+        std::printf("  %-17s %6.0f | bare split %5.0f | libcsv %5.0f | memcpy %5.0f | x bare %.2f (>= 0.85)%s | x libcsv %.2f "
+                    "(>= 2.5)%s | of memcpy %.2f\n",
+                    what, ours, bare, libcsv, copy, ours / bare, ours / bare >= 0.85 ? "" : " BELOW", ours / libcsv,
+                    ours / libcsv >= 2.5 ? "" : " BELOW", ours / copy);
+    };
+    row("Cm_CSVAnalyzeSjis", sjis);
+    row("Cm_CSVAnalyze", wideRate);
+    std::printf("  bare split asking each block's size (as the block growth rule must): %.0f MB/s\n", asking);
+
+    // One 1 MB quoted field full of ソ (83 5C) with 0x5C as the quote, beside a plain 1 MB field.
+    std::string wall = "\x5C";
+    while (wall.size() < (1u << 20)) wall += "\x83\x5C";
+    wall += "\x5C,end\n";
+    std::string plainLine(wall.size(), 'x'), buffer;
+    double plain = Rate(wall.size(), [&] { buffer = plainLine; }, [&] { Cm_CSVAnalyzeSjis(&buffer[0], fields, 16, ',', '\x5C'); });
+    double quoted = Rate(wall.size(), [&] { buffer = wall; }, [&] { total += Cm_CSVAnalyzeSjis(&buffer[0], fields, 16, ',', '\x5C'); });
+    Cm_CSVFree(reinterpret_cast<zc::WideUnit**>(fields), 16);
+    std::printf("  1 MB quoted field of kanji whose trail byte is the quote: %.0f MB/s (plain 1 MB field %.0f MB/s); %zu fields\n",
+                quoted, plain, total);
 }
 
 void IntegerRow() {
@@ -179,12 +261,12 @@ void IntegerRow() {
     std::size_t sum = 0;
     zc::NumberText text;
     char buffer[64];
-    auto start = Clock::now();
+    double start = ThreadSeconds();
     for (auto v : values) sum += zc::FormatCommaInt(v, text);
-    double ours = kCount / std::chrono::duration<double>(Clock::now() - start).count() / 1e6;
-    start = Clock::now();
+    double ours = kCount / (ThreadSeconds() - start) / 1e6;
+    start = ThreadSeconds();
     for (auto v : values) sum += std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
-    double theirs = kCount / std::chrono::duration<double>(Clock::now() - start).count() / 1e6;
+    double theirs = kCount / (ThreadSeconds() - start) / 1e6;
     std::printf("%-28s %9.1f M/s    %-22s %9.1f M/s    ratio %6.2f  (with separators; checksum %zu)\n", "zc::FormatCommaInt",
                 ours, "snprintf(\"%lld\")", theirs, ours / theirs, sum);
 }
@@ -194,9 +276,18 @@ void IntegerRow() {
 int main(int argc, char** argv) {
     std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 64;
     if (megabytes == 0) megabytes = 1;
-    std::printf("text_bench: %zu MB inputs, best of three passes\n", megabytes);
-    KanjiRows(megabytes << 20);
-    CsvRows(megabytes << 20);
+    std::string corpus = argc > 2 ? bench::ReadFile(argv[2]) : std::string();
+    bool real = !corpus.empty();
+    if (!real) corpus = bench::MixedSjis(1 << 20, false);  // glibc's ISO-2022-JP has no half-width katakana
+    std::printf("text_bench: %zu MB inputs, CPU time of the measuring thread, best of %d passes; peers: glibc iconv, ICU %s, "
+                "nkf %s\n",
+                megabytes, kPasses, U_ICU_VERSION, bench::HaveNkf() ? "(child process, file to /dev/null)" : "missing");
+    std::size_t bytes = megabytes << 20;
+    KanjiRows(real ? "man pages (manpages-ja, code page 932, CR LF)" : "generated mixed text (no corpus given)",
+              bench::Repeat(corpus, bytes), false);
+    KanjiRows("pure ASCII (its ASCII-only lines)", bench::Repeat(bench::AsciiOf(corpus), bytes), true);
+    KanjiRows("pure kanji (its double-byte characters)", bench::Repeat(bench::KanjiOf(corpus), bytes), false);
+    CsvRows(bytes);
     IntegerRow();
     return 0;
 }

@@ -6,7 +6,7 @@ BUILD_NATIVE="$ROOT/build/native"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64 wine wine64
-          wine32:i386 googletest locales"
+          wine32:i386 googletest locales libicu-dev libcsv-dev"
 
 install_missing() {
   missing=""
