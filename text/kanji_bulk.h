@@ -84,10 +84,17 @@ inline unsigned JisStops(const unsigned char* p) {
     return static_cast<unsigned>(_mm_movemask_epi8(stop));
 }
 
-// Bit i set where byte i of the block at p is LF.
+// Bit i set where byte i of the block at p is LF; CR; ESC; 0x80 or above.
 inline unsigned LineEnds(const unsigned char* p) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8('\n'))));
 }
+inline unsigned Returns(const unsigned char* p) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8('\r'))));
+}
+inline unsigned Escapes(const unsigned char* p) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8(0x1B))));
+}
+inline unsigned Highs(const unsigned char* p) { return static_cast<unsigned>(_mm_movemask_epi8(Load(p))); }
 
 // How many of the eight pairs in a byte mask (bit i for byte i) come before the first pair with a
 // byte outside it.
@@ -115,9 +122,17 @@ inline void StorePairs(unsigned char* d, __m128i v, unsigned count) {
     }
 }
 
+// Stores the sixteen bytes at p to d with the first two replaced by first (low byte first).
+inline void StoreWithFirst(unsigned char* d, const unsigned char* p, unsigned first) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_insert_epi16(Load(p), static_cast<int>(first), 0));
+}
+
 // Converts the Shift_JIS pairs at s to JIS at d up to the first of the eight that is not an
 // ordinary pair (lead 0x81-0x9F or 0xE0-0xEF, trail 0x40-0x7E or 0x80-0xFC); returns how many.
-inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
+// When whole() allows it, the block is stored whole even where fewer pairs are kept: the caller
+// knows that the output to come reaches past it.
+template <class Whole>
+inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d, Whole whole) {
     __m128i v = Load(s);
     __m128i lead = _mm_or_si128(InRange(v, 0x81, 0x9F), InRange(v, 0xE0, 0xEF));
     __m128i trail = _mm_or_si128(InRange(v, 0x40, 0x7E), InRange(v, 0x80, 0xFC));
@@ -138,7 +153,7 @@ inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
     __m128i offset = _mm_or_si128(_mm_and_si128(evenRow, _mm_set1_epi16(0x7E)), _mm_andnot_si128(evenRow, oddOffset));
     __m128i j2 = _mm_sub_epi16(t, offset);
     __m128i out = _mm_or_si128(j1, _mm_slli_epi16(j2, 8));
-    if (count == 8)
+    if (count == 8 || whole())
         _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
     else
         StorePairs(d, out, count);
@@ -146,8 +161,9 @@ inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
 }
 
 // Converts the JIS X 0208 pairs at s to Shift_JIS at d up to the first of the eight with a byte
-// outside 0x21-0x7E; returns how many.
-inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
+// outside 0x21-0x7E; returns how many. whole() as above.
+template <class Whole>
+inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d, Whole whole) {
     __m128i v = Load(s);
     __m128i fits = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x20)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
     unsigned count = LeadingPairs(static_cast<unsigned>(_mm_movemask_epi8(fits)));
@@ -165,7 +181,7 @@ inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
     __m128i offset = _mm_or_si128(_mm_and_si128(oddRow, oddOffset), _mm_andnot_si128(oddRow, _mm_set1_epi16(0x7E)));
     __m128i s2 = _mm_add_epi16(j2, offset);
     __m128i out = _mm_or_si128(s1, _mm_slli_epi16(s2, 8));
-    if (count == 8)
+    if (count == 8 || whole())
         _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
     else
         StorePairs(d, out, count);
@@ -201,12 +217,23 @@ inline unsigned JisStops8(std::uint64_t w) {
 inline unsigned Zeros(const unsigned char* p) { return Gather(ZeroBytes(Word(p))) | Gather(ZeroBytes(Word(p + 8))) << 8; }
 inline unsigned SjisStops(const unsigned char* p) { return SjisStops8(Word(p)) | SjisStops8(Word(p + 8)) << 8; }
 inline unsigned JisStops(const unsigned char* p) { return JisStops8(Word(p)) | JisStops8(Word(p + 8)) << 8; }
-inline unsigned LineEnds(const unsigned char* p) {
-    return Gather(ZeroBytes(Word(p) ^ 0x0A0A0A0A0A0A0A0Aull)) | Gather(ZeroBytes(Word(p + 8) ^ 0x0A0A0A0A0A0A0A0Aull)) << 8;
+inline unsigned Equal(const unsigned char* p, std::uint64_t repeated) {
+    return Gather(ZeroBytes(Word(p) ^ repeated)) | Gather(ZeroBytes(Word(p + 8) ^ repeated)) << 8;
+}
+inline unsigned LineEnds(const unsigned char* p) { return Equal(p, 0x0A0A0A0A0A0A0A0Aull); }
+inline unsigned Returns(const unsigned char* p) { return Equal(p, 0x0D0D0D0D0D0D0D0Dull); }
+inline unsigned Escapes(const unsigned char* p) { return Equal(p, 0x1B1B1B1B1B1B1B1Bull); }
+inline unsigned Highs(const unsigned char* p) { return Gather(Word(p) & kHigh) | Gather(Word(p + 8) & kHigh) << 8; }
+
+inline void StoreWithFirst(unsigned char* d, const unsigned char* p, unsigned first) {
+    std::memcpy(d, p, kBlock);
+    d[0] = static_cast<unsigned char>(first);
+    d[1] = static_cast<unsigned char>(first >> 8);
 }
 
 // One pair at a time, the same pairs as the vector path takes.
-inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
+template <class Whole>
+inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d, Whole) {
     unsigned count = 0;
     for (; count < 8; ++count, s += 2, d += 2) {
         unsigned char lead = s[0];
@@ -217,7 +244,8 @@ inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d) {
     return count;
 }
 
-inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
+template <class Whole>
+inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d, Whole) {
     unsigned count = 0;
     for (; count < 8 && kanji::IsJisByte(s[0]) && kanji::IsJisByte(s[1]); ++count, s += 2, d += 2)
         kanji::PutPair(d, kanji::JisPairToSjis(s[0], s[1]));
@@ -226,39 +254,139 @@ inline unsigned JisPairsToSjis(const unsigned char* s, unsigned char* d) {
 
 #endif
 
+// How far a text is known to hold no terminator: the bytes from the start up to end() were read in
+// sixteen-byte blocks on sixteen-byte boundaries (such a block never crosses a page) and hold no
+// zero. Every byte before end() may be read, and blocks within that range need no page check.
+class Unterminated {
+public:
+    explicit Unterminated(const unsigned char* src) {
+        const unsigned char* base = src - (reinterpret_cast<std::uintptr_t>(src) & (kBlock - 1));
+        open_ = (Zeros(base) >> (src - base)) == 0;
+        end_ = open_ ? base + kBlock : src;
+    }
+    // Whether the bytes before p hold no terminator.
+    bool Before(const unsigned char* p) {
+        while (end_ < p) {
+            if (!open_ || Zeros(end_)) {
+                open_ = false;
+                return false;
+            }
+            end_ += kBlock;
+        }
+        return true;
+    }
+
+private:
+    const unsigned char* end_;
+    bool open_;
+};
+
+// Stores the block at s to d with every CR left out, when the block holds no byte of 0x80 and above
+// and each of its CRs is followed by LF (the next block's first byte included): a CR with the LF
+// after it becomes that LF, as in the byte step. The CRs are taken out by storing the rest of the
+// block again one byte further back per CR, up to two without a branch. The source advances by a
+// whole block whatever it holds; the stores reach at most sixteen bytes past the output, so the
+// 48 bytes at s must hold no terminator (the 32 after the block then give at least 16 bytes).
+inline bool SjisLineBlock(const unsigned char*& s, unsigned char*& d) {
+    unsigned returns = Returns(s);
+    if (Highs(s) | (returns & ~LineEnds(s + 1))) return false;
+    std::memcpy(d, s, kBlock);
+    unsigned second = returns & (returns - 1), rest = second & (second - 1);
+    unsigned k1 = LowestBit(returns | 0x10000), k2 = LowestBit(second | 0x10000);
+    std::size_t from1 = returns ? k1 + 1 : 0, to1 = returns ? k1 : 0;
+    std::size_t from2 = second ? k2 + 1 : from1, to2 = second ? k2 - 1 : to1;
+    std::memcpy(d + to1, s + from1, kBlock);
+    std::memcpy(d + to2, s + from2, kBlock);
+    std::size_t dropped = (returns != 0) + (second != 0);
+    for (; rest; rest &= rest - 1, ++dropped) {
+        unsigned k = LowestBit(rest);
+        std::memcpy(d + k - dropped, s + k + 1, kBlock);
+    }
+    s += kBlock;
+    d += kBlock - dropped;
+    return true;
+}
+
 // Copies plain Shift_JIS lines from s to d, each CR with the byte after it becoming one LF as in
-// the byte step, while the 32 bytes at s hold no terminator. Those bytes then give at least 16
-// bytes of output (no character of one or two bytes gives none), so a whole block may be stored
-// at d even where only its first bytes are kept: the rest is written over. Returns true at a byte
-// the caller's step must take (0x80 and above), false near the terminator or a page end, where
-// CopyRun goes on.
-inline bool CopySjisLines(const unsigned char*& s, unsigned char*& d) {
-    while ((reinterpret_cast<std::uintptr_t>(s) & 4095) <= 4096 - 2 * kBlock && !(Zeros(s) | Zeros(s + kBlock))) {
+// the byte step, while the 48 bytes at s hold no terminator. Blocks of ASCII whose CRs all come
+// before LF go through SjisLineBlock; in others the run is copied up to its first stop: those 32
+// bytes give at least 16 bytes of output (no character of one or two bytes gives none), so a whole
+// block may be stored at d even where only its first bytes are kept, the rest being written over.
+// Returns true at a byte the caller's step must take (0x80 and above), false near the
+// terminator, where CopyRun goes on.
+inline bool CopySjisLines(const unsigned char*& src, unsigned char*& dst, Unterminated& clean) {
+    // Local copies: the byte stores could otherwise alias the caller's pointers.
+    const unsigned char* s = src;
+    unsigned char* d = dst;
+    bool stopped = false;
+    while (clean.Before(s + 3 * kBlock)) {
+        if (SjisLineBlock(s, d)) continue;
         unsigned stops = SjisStops(s);
         std::memcpy(d, s, kBlock);
-        if (!stops) {
-            s += kBlock;
-            d += kBlock;
-            continue;
-        }
         unsigned at = LowestBit(stops);
         s += at;
         d += at;
-        if (*s != '\r') return true;
+        if (*s != '\r') {
+            stopped = true;
+            break;
+        }
         *d++ = '\n';
         s += 2;
     }
-    return false;
+    src = s;
+    dst = d;
+    return stopped;
+}
+
+// Stores the block at s to d with a CR before every LF that does not follow a CR (cr: whether the
+// byte before the block is a CR), when neither this block nor the next holds an escape. For each
+// such LF the rest of the block is stored again one byte further on, twice: from the byte before
+// the LF with CR LF put in front, and from the LF itself (a lone CR byte store among the block
+// stores would stall them). Up to two LFs go without a branch. The stores reach at most sixteen
+// bytes past the output, which the plain bytes of the next block write over. The 48 bytes at s
+// must hold no terminator, and the byte before s must be readable.
+inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr) {
+    if (Escapes(s) | Escapes(s + kBlock)) return false;
+    unsigned lines = LineEnds(s) & ~((Returns(s) << 1) | cr);
+    std::memcpy(d, s, kBlock);
+    unsigned second = lines & (lines - 1), rest = second & (second - 1);
+    unsigned k1 = LowestBit(lines | 0x10000), k2 = LowestBit(second | 0x10000);
+    constexpr unsigned kCrLf = '\r' | '\n' << 8;
+    // Without an LF the first pair of stores repeats the plain one, without a second the first.
+    unsigned first1 = lines ? kCrLf : s[0] | s[1] << 8;
+    std::ptrdiff_t at1 = lines ? k1 : 0, out1 = at1, shift1 = lines ? 1 : 0;
+    unsigned first2 = second ? kCrLf : first1;
+    std::ptrdiff_t at2 = second ? k2 : at1, out2 = second ? k2 + 1 : out1, shift2 = second ? 1 : shift1;
+    StoreWithFirst(d + out1, s + at1 - shift1, first1);
+    std::memcpy(d + out1 + shift1, s + at1, kBlock);
+    StoreWithFirst(d + out2, s + at2 - shift2, first2);
+    std::memcpy(d + out2 + shift2, s + at2, kBlock);
+    std::size_t added = (lines != 0) + (second != 0);
+    for (; rest; rest &= rest - 1, ++added) {
+        unsigned k = LowestBit(rest);
+        StoreWithFirst(d + k + added, s + k - 1, kCrLf);
+        std::memcpy(d + k + added + 1, s + k, kBlock);
+    }
+    s += kBlock;
+    d += kBlock + added;
+    return true;
 }
 
 // Copies plain JIS lines from s to d, each LF not after a CR becoming CR LF as in the byte step,
 // while the block at s holds no terminator and no escape: each of its bytes then gives at least
 // one byte of output, so the whole block may be stored at d. src is the start of the text.
-inline void CopyJisLines(const unsigned char* src, const unsigned char*& s, unsigned char*& d) {
-    while (Readable(s)) {
+inline void CopyJisLines(const unsigned char* src, const unsigned char*& from, unsigned char*& to, Unterminated& clean) {
+    // Local copies: the byte stores could otherwise alias the caller's pointers.
+    const unsigned char* s = from;
+    unsigned char* d = to;
+    bool stopped = false;
+    while (clean.Before(s + 3 * kBlock)) {
+        if (s != src && JisLineBlock(s, d, s[-1] == '\r')) continue;
         unsigned stops = JisStops(s);
-        unsigned lineEnds = LineEnds(s);
-        if (stops != lineEnds) return;
+        if (stops != LineEnds(s)) {
+            stopped = true;
+            break;
+        }
         std::memcpy(d, s, kBlock);
         if (!stops) {
             s += kBlock;
@@ -272,6 +400,25 @@ inline void CopyJisLines(const unsigned char* src, const unsigned char*& s, unsi
         *d++ = '\n';
         ++s;
     }
+    while (!stopped && Readable(s)) {
+        unsigned stops = JisStops(s);
+        unsigned lineEnds = LineEnds(s);
+        if (stops != lineEnds) break;
+        std::memcpy(d, s, kBlock);
+        if (!stops) {
+            s += kBlock;
+            d += kBlock;
+            continue;
+        }
+        unsigned at = LowestBit(stops);
+        s += at;
+        d += at;
+        if (s == src || s[-1] != '\r') *d++ = '\r';
+        *d++ = '\n';
+        ++s;
+    }
+    from = s;
+    to = d;
 }
 
 // Copies the plain run at s (the bytes before the first one that stops(block) marks) to d while
@@ -293,12 +440,34 @@ inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
     return n;
 }
 
-// Converts the run of ordinary pairs at s to d eight at a time; returns how many pairs.
-template <unsigned (*Pairs)(const unsigned char*, unsigned char*)>
-inline std::size_t ConvertPairs(const unsigned char* s, unsigned char* d) {
+// Converts the run of ordinary pairs at s to d eight at a time; returns how many pairs. whole(p)
+// tells whether the block at p may be stored whole.
+template <class Whole>
+inline std::size_t ConvertSjisPairs(const unsigned char* s, unsigned char* d, Whole whole) {
     std::size_t n = 0;
     while (Readable(s + 2 * n)) {
-        unsigned count = Pairs(s + 2 * n, d + 2 * n);
+        const unsigned char* at = s + 2 * n;
+        unsigned count = SjisPairsToJis(at, d + 2 * n, [&] { return whole(at); });
+        n += count;
+        if (count < 8) break;
+    }
+    return n;
+}
+
+// Whether the 32 bytes at p hold at most four escapes. Each escape may take three bytes that give
+// no output; every other byte gives at least one.
+inline bool FewEscapes(const unsigned char* p) {
+    unsigned escapes = Escapes(p) | Escapes(p + kBlock) << 16;
+    for (int i = 0; i < 4; ++i) escapes &= escapes - 1;
+    return escapes == 0;
+}
+
+template <class Whole>
+inline std::size_t ConvertJisPairs(const unsigned char* s, unsigned char* d, Whole whole) {
+    std::size_t n = 0;
+    while (Readable(s + 2 * n)) {
+        const unsigned char* at = s + 2 * n;
+        unsigned count = JisPairsToSjis(at, d + 2 * n, [&] { return whole(at); });
         n += count;
         if (count < 8) break;
     }

@@ -61,8 +61,12 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
     bool kanji = false;
     bool kana = false;
     const unsigned char* s = src;
+    zc::bulk::Unterminated clean(src);
+    // A block of pairs may be stored whole when the 32 bytes at it hold no terminator: the
+    // characters after the last pair kept give at least as many bytes as the block has left.
+    auto whole = [&clean](const unsigned char* at) { return clean.Before(at + 2 * zc::bulk::kBlock); };
     for (;;) {
-        if (!zc::bulk::CopySjisLines(s, d)) {
+        if (!zc::bulk::CopySjisLines(s, d, clean)) {
             std::size_t plain = zc::bulk::CopyRun<zc::bulk::SjisStops>(s, d);
             s += plain;
             d += plain;
@@ -80,7 +84,7 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
             kanji = true;
             // The ordinary pairs go in bulk; a pair the bulk step leaves (a trail byte out of range,
             // the user-defined area) goes alone.
-            std::size_t pairs = zc::bulk::ConvertPairs<zc::bulk::SjisPairsToJis>(s, d);
+            std::size_t pairs = zc::bulk::ConvertSjisPairs(s, d, whole);
             if (pairs) {
                 s += 2 * pairs;
                 d += 2 * pairs;
@@ -119,13 +123,19 @@ unsigned char* JisToSjis(const unsigned char* src, unsigned char* d) {
     bool kanji = false;
     bool kana = false;
     const unsigned char* s = src;
+    zc::bulk::Unterminated clean(src);
+    // A block of pairs may be stored whole when the 48 bytes at it hold no terminator and the 32
+    // after it at most four escapes: those give at least 16 bytes of output.
+    auto whole = [&clean](const unsigned char* at) {
+        return clean.Before(at + 3 * zc::bulk::kBlock) && zc::bulk::FewEscapes(at + zc::bulk::kBlock);
+    };
     for (;;) {
         if (kanji) {
-            std::size_t pairs = zc::bulk::ConvertPairs<zc::bulk::JisPairsToSjis>(s, d);
+            std::size_t pairs = zc::bulk::ConvertJisPairs(s, d, whole);
             s += 2 * pairs;
             d += 2 * pairs;
         } else if (!kana) {
-            zc::bulk::CopyJisLines(src, s, d);
+            zc::bulk::CopyJisLines(src, s, d, clean);
             std::size_t plain = zc::bulk::CopyRun<zc::bulk::JisStops>(s, d);
             s += plain;
             d += plain;
