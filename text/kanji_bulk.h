@@ -353,7 +353,8 @@ inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr
     unsigned k1 = LowestBit(lines | 0x10000), k2 = LowestBit(second | 0x10000);
     constexpr unsigned kCrLf = '\r' | '\n' << 8;
     // Without an LF the first pair of stores repeats the plain one, without a second the first.
-    unsigned first1 = lines ? kCrLf : s[0] | s[1] << 8;
+    unsigned plain = s[0] | s[1] << 8;
+    unsigned first1 = lines ? kCrLf : plain;
     std::ptrdiff_t at1 = lines ? k1 : 0, out1 = at1, shift1 = lines ? 1 : 0;
     unsigned first2 = second ? kCrLf : first1;
     std::ptrdiff_t at2 = second ? k2 : at1, out2 = second ? k2 + 1 : out1, shift2 = second ? 1 : shift1;
@@ -441,15 +442,16 @@ inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
 }
 
 // Converts the run of ordinary pairs at s to d eight at a time; returns how many pairs. whole(p)
-// tells whether the block at p may be stored whole.
+// tells whether the block at p may be stored whole. A full block steps on by a constant, so the
+// next block's loads need not wait for this block's count.
 template <class Whole>
 inline std::size_t ConvertSjisPairs(const unsigned char* s, unsigned char* d, Whole whole) {
     std::size_t n = 0;
     while (Readable(s + 2 * n)) {
         const unsigned char* at = s + 2 * n;
         unsigned count = SjisPairsToJis(at, d + 2 * n, [&] { return whole(at); });
-        n += count;
-        if (count < 8) break;
+        if (count < 8) return n + count;
+        n += 8;
     }
     return n;
 }
@@ -468,8 +470,8 @@ inline std::size_t ConvertJisPairs(const unsigned char* s, unsigned char* d, Who
     while (Readable(s + 2 * n)) {
         const unsigned char* at = s + 2 * n;
         unsigned count = JisPairsToSjis(at, d + 2 * n, [&] { return whole(at); });
-        n += count;
-        if (count < 8) break;
+        if (count < 8) return n + count;
+        n += 8;
     }
     return n;
 }
