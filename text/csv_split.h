@@ -89,7 +89,7 @@ int SplitLine(Ch* line, Ch** fields, int count, Ch separator, Ch quote) {
         // A block with room for the rest of the line takes the field while it is searched for;
         // otherwise the field's end is found first and the block grown to the field's size.
         Ch*& slot = fields[n];
-        bool roomy = BlockBytes(slot) >= static_cast<std::size_t>(end + 1 - text) * sizeof(Ch);
+        bool roomy = BlockBytes(slot) >= (static_cast<std::size_t>(end + 1 - text) + kCopySlack<Ch>) * sizeof(Ch);
         Ch* stop;  // where the field's text ends
         if (roomy)
             stop = quoted ? ScanFor<true, true>(text, end, quote, separator, closes, slot)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -30,12 +31,29 @@ inline __m128i Same(__m128i units, __m128i wanted) {
 }
 
 inline __m128i Load(const void* at) { return _mm_loadu_si128(static_cast<const __m128i*>(at)); }
+
+// The sixteen bytes at `at`, some of them past the end of the line: read only when they lie within
+// one 4 KB page, where the read cannot fault; the units past the end are never used.
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((no_sanitize_address))
 #endif
+inline __m128i LoadPastEnd(const void* at) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(at));
+}
+
+inline bool WithinPage(const void* at) { return (reinterpret_cast<std::uintptr_t>(at) & 4095) <= 4096 - 16; }
+#endif
+
+// Units a copying scan may store past the end of the line's text: a block's room for the rest of
+// the line must be this much larger.
+template <class Ch>
+constexpr std::size_t kCopySlack = 16 / sizeof(Ch);
 
 // Returns the first position p in [from, end) with *p == c and accept(p), or end when there is
 // none; with kClosing, only positions followed by a unit that ends a field count. With kCopy,
 // the units from `from` up to that position are copied to `to`, which must have room for
-// end + 1 - from units; loads and stores never go past end (which must be readable).
+// end + 1 - from + kCopySlack units. The last units of the range go in one more block when it lies
+// within a page; its units from end on are not used.
 template <bool kCopy, bool kClosing, class Ch, class Accept>
 inline Ch* ScanFor(Ch* from, Ch* end, Ch c, Ch separator, Accept&& accept, Ch* to = nullptr) {
     static_assert(sizeof(Ch) == 1 || sizeof(Ch) == 2, "8- or 16-bit units");
@@ -68,6 +86,19 @@ inline Ch* ScanFor(Ch* from, Ch* end, Ch c, Ch separator, Accept&& accept, Ch* t
             if ((followersKnown || !kClosing || EndsField(at[1], separator)) && accept(at)) return at;
             mask &= ~(kUnitBits << bit);
         }
+    }
+    if (from < end && WithinPage(from)) {
+        __m128i block = LoadPastEnd(from);
+        if constexpr (kCopy) _mm_storeu_si128(reinterpret_cast<__m128i*>(to), block);
+        auto mask = static_cast<unsigned>(_mm_movemask_epi8(Same<Ch>(block, wanted)));
+        mask &= (1u << (end - from) * sizeof(Ch)) - 1;
+        while (mask != 0) {
+            unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
+            Ch* at = from + bit / sizeof(Ch);
+            if ((!kClosing || EndsField(at[1], separator)) && accept(at)) return at;
+            mask &= ~(kUnitBits << bit);
+        }
+        return end;
     }
 #endif
     for (; from < end; ++from) {
