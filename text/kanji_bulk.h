@@ -265,21 +265,39 @@ public:
         end_ = open_ ? base + kBlock : src;
     }
     // Whether the bytes before p hold no terminator.
-    bool Before(const unsigned char* p) {
-        while (end_ < p) {
-            if (!open_ || Zeros(end_)) {
+    bool Before(const unsigned char* p) { return end_ >= p || Extend(p); }
+
+private:
+    // Four blocks at a time while they lie in one page and hold no zero, so that the callers,
+    // which move on by varying amounts, rarely find the end short; block by block where a zero is
+    // near or a page ends (the four are read before any is looked at).
+    bool Extend(const unsigned char* p) {
+        while (end_ < p && open_) {
+            bool onePage = (reinterpret_cast<std::uintptr_t>(end_) & 4095) <= 4096 - 4 * kBlock;
+            if (onePage && !(Zeros(end_) | Zeros(end_ + kBlock) | Zeros(end_ + 2 * kBlock) | Zeros(end_ + 3 * kBlock))) {
+                end_ += 4 * kBlock;
+                continue;
+            }
+            if (Zeros(end_)) {
                 open_ = false;
                 return false;
             }
             end_ += kBlock;
         }
-        return true;
+        return end_ >= p;
     }
 
-private:
     const unsigned char* end_;
     bool open_;
 };
+
+// Whether the 32 bytes at p hold at most four escapes. Each escape may take three bytes that give
+// no output; every other byte gives at least one.
+inline bool FewEscapes(const unsigned char* p) {
+    unsigned escapes = Escapes(p) | Escapes(p + kBlock) << 16;
+    for (int i = 0; i < 4; ++i) escapes &= escapes - 1;
+    return escapes == 0;
+}
 
 // Stores the block at s to d with every CR left out, when the block holds no byte of 0x80 and above
 // and each of its CRs is followed by LF (the next block's first byte included): a CR with the LF
@@ -376,7 +394,8 @@ inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr
 // Copies plain JIS lines from s to d, each LF not after a CR becoming CR LF as in the byte step,
 // while the block at s holds no terminator and no escape: each of its bytes then gives at least
 // one byte of output, so the whole block may be stored at d. src is the start of the text.
-inline void CopyJisLines(const unsigned char* src, const unsigned char*& from, unsigned char*& to, Unterminated& clean) {
+// Returns true at an escape (or a zero) the caller's step must take, false where CopyRun goes on.
+inline bool CopyJisLines(const unsigned char* src, const unsigned char*& from, unsigned char*& to, Unterminated& clean) {
     // Local copies: the byte stores could otherwise alias the caller's pointers.
     const unsigned char* s = from;
     unsigned char* d = to;
@@ -384,19 +403,23 @@ inline void CopyJisLines(const unsigned char* src, const unsigned char*& from, u
     while (clean.Before(s + 3 * kBlock)) {
         if (s != src && JisLineBlock(s, d, s[-1] == '\r')) continue;
         unsigned stops = JisStops(s);
-        if (stops != LineEnds(s)) {
-            stopped = true;
-            break;
-        }
-        std::memcpy(d, s, kBlock);
         if (!stops) {
+            std::memcpy(d, s, kBlock);
             s += kBlock;
             d += kBlock;
             continue;
         }
-        unsigned at = LowestBit(stops);
+        // An escape in the block (no zero is this near): what follows writes over the rest of a
+        // whole block only when few escapes come after it.
+        unsigned at = LowestBit(stops), lineEnds = LineEnds(s);
+        if (stops != lineEnds && !FewEscapes(s + kBlock)) break;
+        std::memcpy(d, s, kBlock);
         s += at;
         d += at;
+        if (!(lineEnds >> at & 1)) {
+            stopped = true;
+            break;
+        }
         if (s == src || s[-1] != '\r') *d++ = '\r';
         *d++ = '\n';
         ++s;
@@ -420,6 +443,7 @@ inline void CopyJisLines(const unsigned char* src, const unsigned char*& from, u
     }
     from = s;
     to = d;
+    return stopped;
 }
 
 // Copies the plain run at s (the bytes before the first one that stops(block) marks) to d while
@@ -456,13 +480,6 @@ inline std::size_t ConvertSjisPairs(const unsigned char* s, unsigned char* d, Wh
     return n;
 }
 
-// Whether the 32 bytes at p hold at most four escapes. Each escape may take three bytes that give
-// no output; every other byte gives at least one.
-inline bool FewEscapes(const unsigned char* p) {
-    unsigned escapes = Escapes(p) | Escapes(p + kBlock) << 16;
-    for (int i = 0; i < 4; ++i) escapes &= escapes - 1;
-    return escapes == 0;
-}
 
 template <class Whole>
 inline std::size_t ConvertJisPairs(const unsigned char* s, unsigned char* d, Whole whole) {

@@ -135,10 +135,11 @@ unsigned char* JisToSjis(const unsigned char* src, unsigned char* d) {
             s += 2 * pairs;
             d += 2 * pairs;
         } else if (!kana) {
-            zc::bulk::CopyJisLines(src, s, d, clean);
-            std::size_t plain = zc::bulk::CopyRun<zc::bulk::JisStops>(s, d);
-            s += plain;
-            d += plain;
+            if (!zc::bulk::CopyJisLines(src, s, d, clean)) {
+                std::size_t plain = zc::bulk::CopyRun<zc::bulk::JisStops>(s, d);
+                s += plain;
+                d += plain;
+            }
         }
         unsigned char b = *s;
         if (b == kEsc) {
