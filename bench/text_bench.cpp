@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench_text.h"
+#include "floors.h"
 #include "peers.h"
 #include "text_api.h"
 
@@ -117,9 +118,20 @@ double NkfRate(const char* options, const std::string& text) {
     return text.size() / best / 1e6;
 }
 
+// A stripped-down loop over a copy of text with room before and after it; MB/s of the text.
+double FloorRate(const std::string& text, std::size_t (*loop)(const unsigned char*, std::size_t, unsigned char*)) {
+    std::vector<unsigned char> padded(text.size() + 128, 0), out(2 * text.size() + 128);
+    std::memcpy(padded.data() + 64, text.data(), text.size());
+    std::size_t written = 0;
+    double rate = Rate(text.size(), [&] { written += loop(padded.data() + 64, text.size(), out.data()); });
+    return written ? rate : 0;
+}
+
+enum class Floors { kNone, kLineEnds, kEscapes };
+
 // Both conversions of one Shift_JIS text. The peers convert the same bytes: code page 932 to
 // ISO-2022-JP, and our JIS back. Only ours maps CR LF to LF and back.
-void KanjiRows(const char* name, const std::string& sjis, bool memcpyTargets) {
+void KanjiRows(const char* name, const std::string& sjis, bool memcpyTargets, Floors floors) {
     std::printf("%s, %.1f MB (MB/s)\n", name, sjis.size() / 1e6);
     Buffer jis(7 * sjis.size() + 1), peerOut(7 * sjis.size() + 1);
     std::vector<char> peerJis(3 * sjis.size() + 16);
@@ -152,6 +164,12 @@ void KanjiRows(const char* name, const std::string& sjis, bool memcpyTargets) {
     for (char c : sjis)
         if (c != '\r') lf += c;
     Check(std::string(peerSjis.data(), iconvBytes) == lf, "iconv's Shift_JIS of our JIS");
+    if (floors == Floors::kLineEnds)
+        std::printf("  line ends alone, stripped-down loops: CR LF->LF %.0f MB/s, LF->CR LF %.0f MB/s\n",
+                    FloorRate(sjis, bench::DropReturns), FloorRate(jisText, bench::AddReturns));
+    if (floors == Floors::kEscapes)
+        std::printf("  JIS escapes alone, runs copied and escapes dropped, no conversion: %.0f MB/s\n",
+                    FloorRate(jisText, bench::SkipEscapes));
 }
 
 // The lines of a text one after another, each with its LF and a terminator, as a host reads them
@@ -284,9 +302,9 @@ int main(int argc, char** argv) {
                 megabytes, kPasses, U_ICU_VERSION, bench::HaveNkf() ? "(child process, file to /dev/null)" : "missing");
     std::size_t bytes = megabytes << 20;
     KanjiRows(real ? "man pages (manpages-ja, code page 932, CR LF)" : "generated mixed text (no corpus given)",
-              bench::Repeat(corpus, bytes), false);
-    KanjiRows("pure ASCII (its ASCII-only lines)", bench::Repeat(bench::AsciiOf(corpus), bytes), true);
-    KanjiRows("pure kanji (its double-byte characters)", bench::Repeat(bench::KanjiOf(corpus), bytes), false);
+              bench::Repeat(corpus, bytes), false, Floors::kEscapes);
+    KanjiRows("pure ASCII (its ASCII-only lines)", bench::Repeat(bench::AsciiOf(corpus), bytes), true, Floors::kLineEnds);
+    KanjiRows("pure kanji (its double-byte characters)", bench::Repeat(bench::KanjiOf(corpus), bytes), false, Floors::kNone);
     CsvRows(bytes);
     IntegerRow();
     return 0;
