@@ -41,6 +41,21 @@ TEST(BadInput, NullPathText) {
     Cm_StripPath(nullptr);
     Cm_RemoveExtension(nullptr);
 }
+// Without an optional system function or module: no space (-1), and still TRUE for a link, none written.
+FARPROC WINAPI NoDiskSpace(HMODULE module, LPCSTR name) {
+    return HIWORD(name) && !strcmp(name, "GetDiskFreeSpaceExW") ? nullptr : GetProcAddress(module, name);
+}
+HMODULE WINAPI NoOle(LPCWSTR name) { return wcsstr(name, L"ole32") ? nullptr : LoadLibraryW(name); }
+TEST(BadInput, WithoutOptionalSystemParts) {
+    const HMODULE library = GetModuleHandleW(L"ZetoCom.dll");
+    ImportPatch proc(library, "kernel32.dll", "GetProcAddress", (void*)&NoDiskSpace);
+    ImportPatch load(library, "kernel32.dll", "LoadLibraryW", (void*)&NoOle);
+    ScratchFolder folder;
+    const std::string link(folder.Path().begin(), folder.Path().end());
+    EXPECT_TRUE(proc.Applied() && load.Applied() && Cm_GetDispTotalSpace(L"C:\\") == -1);
+    EXPECT_TRUE(Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", (link + "\\a.lnk").c_str(), L"", L"", L"", true));
+    EXPECT_EQ(GetFileAttributesA((link + "\\a.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+}
 // Every module the library loads at run time is named by its full path in the system folder.
 std::vector<std::wstring> loaded;
 HMODULE WINAPI WatchedLoad(LPCWSTR name) { return loaded.emplace_back(name), LoadLibraryW(name); }

@@ -1,6 +1,7 @@
 // The MFC layer where only these tests reach it: CFile's sharing, the local time texts (Japan Standard
-// Time), CString's code page and the list's search; the rest runs under the library's own tests.
+// Time), CString's code page, the list's search and extension modules; the rest runs under the library's own tests.
 #include <afxdisp.h>
+#include <afxwin.h>
 #include <gtest/gtest.h>
 #include "cstring_print.h"
 #include "english_thread_locale.h"
@@ -40,4 +41,13 @@ TEST(CString, EightBitTextWidensThroughTheThreadsCodePage) {
     CStringList list;  // Find gives the node holding the value, or none
     list.AddTail(kana), list.AddTail(western);
     EXPECT_TRUE(list.GetAt(list.Find(western)) == western && !list.Find(L"x"));
+}
+// A second initialisation of an extension module keeps the first; run-time classes know their own kind.
+TEST(ExtensionModule, InitialisedOnceAndOfItsOwnKind) {
+    AFX_EXTENSION_MODULE module = {}, other = {};
+    EXPECT_TRUE(AfxInitExtensionModule(module, GetModuleHandleW(L"ZetoMfc.dll")) &&
+                AfxInitExtensionModule(module, GetModuleHandleW(nullptr)) &&
+                module.hModule == GetModuleHandleW(L"ZetoMfc.dll") && !AfxInitExtensionModule(other, nullptr));
+    CRuntimeClass unrelated = {"Unrelated", 1, 0xFFFF, nullptr};
+    EXPECT_TRUE(CStringList().IsKindOf(&CObject::classCObject) && !CStringList().IsKindOf(&unrelated));
 }
