@@ -127,21 +127,16 @@ inline void StoreWithFirst(unsigned char* d, const unsigned char* p, unsigned fi
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_insert_epi16(Load(p), static_cast<int>(first), 0));
 }
 
-// Converts the Shift_JIS pairs at s to JIS at d up to the first of the eight that is not an
-// ordinary pair (lead 0x81-0x9F or 0xE0-0xEF, trail 0x40-0x7E or 0x80-0xFC); returns how many.
-// When whole() allows it, the block is stored whole even where fewer pairs are kept: the caller
-// knows that the output to come reaches past it.
-template <class Whole>
-inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d, Whole whole) {
-    __m128i v = Load(s);
-    __m128i lead = _mm_or_si128(InRange(v, 0x81, 0x9F), InRange(v, 0xE0, 0xEF));
-    __m128i trail = _mm_or_si128(InRange(v, 0x40, 0x7E), InRange(v, 0x80, 0xFC));
-    __m128i even = _mm_set1_epi16(0x00FF);
-    __m128i fits = _mm_or_si128(_mm_and_si128(lead, even), _mm_andnot_si128(even, trail));
-    unsigned count = LeadingPairs(static_cast<unsigned>(_mm_movemask_epi8(fits)));
-    if (count == 0) return 0;
+// All ones in each byte of v that is an ordinary lead byte (0x81-0x9F, 0xE0-0xEF); a trail byte
+// (0x40-0x7E, 0x80-0xFC).
+inline __m128i OrdinaryLeads(__m128i v) { return _mm_or_si128(InRange(v, 0x81, 0x9F), InRange(v, 0xE0, 0xEF)); }
+inline __m128i Trails(__m128i v) { return _mm_or_si128(InRange(v, 0x40, 0x7E), InRange(v, 0x80, 0xFC)); }
+
+// The JIS codes of the eight pairs of v, right for each ordinary pair.
+inline __m128i SjisLanesToJis(__m128i v) {
     // In 16-bit lanes: l the lead, t the trail. r = l - 0x81, less 0x40 from 0xE0 on; a trail from
     // 0x9F on starts the even row.
+    __m128i even = _mm_set1_epi16(0x00FF);
     __m128i l = _mm_and_si128(v, even);
     __m128i t = _mm_srli_epi16(v, 8);
     __m128i upper = _mm_cmpgt_epi16(l, _mm_set1_epi16(0x9F));
@@ -152,7 +147,21 @@ inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d, Whole w
     __m128i oddOffset = _mm_sub_epi16(_mm_set1_epi16(0x1F), pastDel);
     __m128i offset = _mm_or_si128(_mm_and_si128(evenRow, _mm_set1_epi16(0x7E)), _mm_andnot_si128(evenRow, oddOffset));
     __m128i j2 = _mm_sub_epi16(t, offset);
-    __m128i out = _mm_or_si128(j1, _mm_slli_epi16(j2, 8));
+    return _mm_or_si128(j1, _mm_slli_epi16(j2, 8));
+}
+
+// Converts the Shift_JIS pairs at s to JIS at d up to the first of the eight that is not an
+// ordinary pair (lead 0x81-0x9F or 0xE0-0xEF, trail 0x40-0x7E or 0x80-0xFC); returns how many.
+// When whole() allows it, the block is stored whole even where fewer pairs are kept: the caller
+// knows that the output to come reaches past it.
+template <class Whole>
+inline unsigned SjisPairsToJis(const unsigned char* s, unsigned char* d, Whole whole) {
+    __m128i v = Load(s);
+    __m128i even = _mm_set1_epi16(0x00FF);
+    __m128i fits = _mm_or_si128(_mm_and_si128(OrdinaryLeads(v), even), _mm_andnot_si128(even, Trails(v)));
+    unsigned count = LeadingPairs(static_cast<unsigned>(_mm_movemask_epi8(fits)));
+    if (count == 0) return 0;
+    __m128i out = SjisLanesToJis(v);
     // whole() first: it holds nearly always, so the store costs no branch on where a run ends.
     if (whole() || count == 8)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
@@ -300,15 +309,11 @@ inline bool FewEscapes(const unsigned char* p) {
     return escapes == 0;
 }
 
-// Stores the block at s to d with every CR left out, when the block holds no byte of 0x80 and above
-// and each of its CRs is followed by LF (the next block's first byte included): a CR with the LF
-// after it becomes that LF, as in the byte step. The CRs are taken out by storing the rest of the
-// block again one byte further back per CR, up to two without a branch. The source advances by a
-// whole block whatever it holds; the stores reach at most sixteen bytes past the output, so the
-// 48 bytes at s must hold no terminator (the 32 after the block then give at least 16 bytes).
-inline bool SjisLineBlock(const unsigned char*& s, unsigned char*& d) {
-    unsigned returns = Returns(s);
-    if (Highs(s) | (returns & ~LineEnds(s + 1))) return false;
+// Stores the block at s to d without the bytes that returns marks (bit i for byte i), each by
+// storing the rest of the block again one byte further back, up to two without a branch; returns
+// how many it left out. The stores reach sixteen bytes past the last byte kept, and read up to
+// the byte after the block.
+inline std::size_t StoreWithoutReturns(unsigned char* d, const unsigned char* s, unsigned returns) {
     std::memcpy(d, s, kBlock);
     unsigned second = returns & (returns - 1), rest = second & (second - 1);
     unsigned k1 = LowestBit(returns | 0x10000), k2 = LowestBit(second | 0x10000);
@@ -321,6 +326,19 @@ inline bool SjisLineBlock(const unsigned char*& s, unsigned char*& d) {
         unsigned k = LowestBit(rest);
         std::memcpy(d + k - dropped, s + k + 1, kBlock);
     }
+    return dropped;
+}
+
+// Stores the block at s to d with every CR left out, when the block holds no byte of 0x80 and above
+// and each of its CRs is followed by LF (the next block's first byte included): a CR with the LF
+// after it becomes that LF, as in the byte step. The CRs are taken out by storing the rest of the
+// block again one byte further back per CR, up to two without a branch. The source advances by a
+// whole block whatever it holds; the stores reach at most sixteen bytes past the output, so the
+// 48 bytes at s must hold no terminator (the 32 after the block then give at least 16 bytes).
+inline bool SjisLineBlock(const unsigned char*& s, unsigned char*& d) {
+    unsigned returns = Returns(s);
+    if (Highs(s) | (returns & ~LineEnds(s + 1))) return false;
+    std::size_t dropped = StoreWithoutReturns(d, s, returns);
     s += kBlock;
     d += kBlock - dropped;
     return true;
@@ -493,5 +511,70 @@ inline std::size_t ConvertJisPairs(const unsigned char* s, unsigned char* d, Who
     }
     return n;
 }
+
+#ifdef ZC_KANJI_SSE2
+
+// Converts Shift_JIS text that mixes ASCII with ordinary pairs, one step for each stretch of ASCII
+// (up to sixteen bytes, its CRs before LF left out as in the byte step) and the pairs after it (up
+// to eight), with no branch on where either ends: the 32 bytes at s are classed once, both
+// stretches stored as whole blocks, and the escapes stored always and kept by how far the output
+// moves on. kanji says whether the output is in JIS X 0208: the escape back to ASCII comes before
+// the first ASCII byte after pairs, so a run of pairs that goes on in the next step needs none.
+// Stops at a step that makes no headway (half-width katakana, a byte of 0x80 and above that starts
+// no ordinary pair), at a CR not followed by LF, and where the 64 bytes at s may hold the
+// terminator. A step takes at most 32 bytes and its stores reach at most sixteen bytes past the
+// output: the 32 bytes after it give at least that many.
+inline void SjisMixedLines(const unsigned char*& src, unsigned char*& dst, bool& kanjiOut, Unterminated& known) {
+    // Local copies: the stores could otherwise alias the caller's pointers and what is known.
+    const unsigned char* s = src;
+    unsigned char* d = dst;
+    unsigned kanji = kanjiOut;
+    Unterminated clean = known;
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    while (clean.Before(s + 4 * kBlock)) {
+        __m128i v0 = Load(s), v1 = Load(s + kBlock);
+        unsigned ascii = LowestBit(static_cast<unsigned>(_mm_movemask_epi8(v0)) | 0x10000);
+        unsigned returns = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v0, cr))) & ((1u << ascii) - 1);
+        unsigned lineEnds = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v0, lf))) |
+                            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v1, lf))) << 16;
+        unsigned leads = static_cast<unsigned>(_mm_movemask_epi8(OrdinaryLeads(v0))) |
+                         static_cast<unsigned>(_mm_movemask_epi8(OrdinaryLeads(v1))) << 16;
+        unsigned trails = static_cast<unsigned>(_mm_movemask_epi8(Trails(v0))) |
+                          static_cast<unsigned>(_mm_movemask_epi8(Trails(v1))) << 16;
+        // Bit 2i of starts: the pair i after the ASCII is an ordinary one.
+        unsigned starts = (leads & trails >> 1) >> ascii;
+        unsigned pairs = LowestBit((~starts & 0x5555) | 0x10000) / 2;
+        if ((returns & ~(lineEnds >> 1)) || ascii + pairs == 0) break;
+        std::memcpy(d, "\x1B(B", 4);
+        d += 3 * (kanji & (ascii != 0));
+        d += ascii - StoreWithoutReturns(d, s, returns);
+        kanji &= ascii == 0;
+        std::memcpy(d, "\x1B$B", 4);
+        d += 3 * (!kanji & (pairs != 0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), SjisLanesToJis(Load(s + ascii)));
+        d += 2 * pairs;
+        s += ascii + 2 * pairs;
+        kanji |= pairs != 0;
+        // Long runs: whole blocks of ASCII, or of pairs, go on by a constant.
+        if (ascii == kBlock && pairs == 0) {
+            while (clean.Before(s + 3 * kBlock) && SjisLineBlock(s, d)) {
+            }
+        } else if (ascii == 0 && pairs == 8) {
+            std::size_t more = ConvertSjisPairs(s, d, [&clean](const unsigned char* at) { return clean.Before(at + 2 * kBlock); });
+            s += 2 * more;
+            d += 2 * more;
+        }
+    }
+    src = s;
+    dst = d;
+    kanjiOut = kanji != 0;
+    known = clean;
+}
+
+#else
+
+inline void SjisMixedLines(const unsigned char*&, unsigned char*&, bool&, Unterminated&) {}
+
+#endif
 
 }  // namespace zc::bulk

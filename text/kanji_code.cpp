@@ -54,10 +54,12 @@ int Cm_CheckKanjiCode(const unsigned char* text, int pos, unsigned short* kind) 
 namespace {
 
 // The conversions write up to the source's terminator and return where the terminator goes. Each
-// turn of the loop first takes what it can in bulk (a plain run, or a run of pairs), then one
-// character byte by byte: an escape, a line end, half-width katakana, an unusual pair, or the bytes
-// near the end of a page.
+// turn of the loop first takes what it can in bulk (plain runs, runs of pairs, or lines mixing the
+// two), then one character byte by byte: an escape, a line end, half-width katakana, an unusual
+// pair, or the bytes near the end of a page.
 unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
+    // The escape back to ASCII after pairs or katakana is written before the next byte that is not
+    // of the same kind, or before the terminator.
     bool kanji = false;
     bool kana = false;
     const unsigned char* s = src;
@@ -66,22 +68,22 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
     // characters after the last pair kept give at least as many bytes as the block has left.
     auto whole = [&clean](const unsigned char* at) { return clean.Before(at + 2 * zc::bulk::kBlock); };
     for (;;) {
-        if (!zc::bulk::CopySjisLines(s, d, clean)) {
+        if (!kana) zc::bulk::SjisMixedLines(s, d, kanji, clean);
+        if (!kanji && !kana && !zc::bulk::CopySjisLines(s, d, clean)) {
             std::size_t plain = zc::bulk::CopyRun<zc::bulk::SjisStops>(s, d);
             s += plain;
             d += plain;
         }
         unsigned char b = *s;
-        if (b < 0x80 && b != '\r' && b != 0) {
-            *d++ = b;
-            ++s;
-        } else if (IsLead(b)) {
+        if (IsLead(b)) {
             if (s[1] == 0) {  // a lead byte cut by the terminator: dropped
-                if (kanji) d = PutEscape(d, '(', 'B');
+                if (kanji || kana) d = PutEscape(d, '(', 'B');
                 break;
             }
+            if (kana) d = PutEscape(d, '(', 'B');
             if (!kanji) d = PutEscape(d, '$', 'B');
             kanji = true;
+            kana = false;
             // The ordinary pairs go in bulk; a pair the bulk step leaves (a trail byte out of range,
             // the user-defined area) goes alone.
             std::size_t pairs = zc::bulk::ConvertSjisPairs(s, d, whole);
@@ -92,10 +94,15 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
                 d = PutPair(d, SjisPairToJis(b, s[1]));
                 s += 2;
             }
-            if (!IsLead(*s)) {
-                d = PutEscape(d, '(', 'B');
-                kanji = false;
-            }
+            continue;
+        }
+        if (kanji || (kana && !IsKana(b))) {
+            d = PutEscape(d, '(', 'B');
+            kanji = kana = false;
+        }
+        if (b < 0x80 && b != '\r' && b != 0) {
+            *d++ = b;
+            ++s;
         } else if (b == '\r') {
             *d++ = '\n';
             if (s[1] == 0) break;  // the CR of an unfinished CR LF ends the text
@@ -107,10 +114,6 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
             kana = true;
             *d++ = static_cast<unsigned char>(b - 0x80);
             ++s;
-            if (!IsKana(*s)) {
-                d = PutEscape(d, '(', 'B');
-                kana = false;
-            }
         } else {
             *d++ = b;
             ++s;
