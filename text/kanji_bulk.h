@@ -484,28 +484,17 @@ inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
     return n;
 }
 
-// Converts the run of ordinary pairs at s to d eight at a time; returns how many pairs. whole(p)
-// tells whether the block at p may be stored whole. A full block steps on by a constant, so the
-// next block's loads need not wait for this block's count.
-template <class Whole>
-inline std::size_t ConvertSjisPairs(const unsigned char* s, unsigned char* d, Whole whole) {
+// Converts the run of ordinary pairs at s to d eight at a time, Shift_JIS to JIS when ToJis and
+// back otherwise; returns how many pairs. whole(p) tells whether the block at p may be stored
+// whole. A full block steps on by a constant, so the next block's loads need not wait for this
+// block's count.
+template <bool ToJis, class Whole>
+inline std::size_t ConvertPairs(const unsigned char* s, unsigned char* d, Whole whole) {
     std::size_t n = 0;
     while (Readable(s + 2 * n)) {
         const unsigned char* at = s + 2 * n;
-        unsigned count = SjisPairsToJis(at, d + 2 * n, [&] { return whole(at); });
-        if (count < 8) return n + count;
-        n += 8;
-    }
-    return n;
-}
-
-
-template <class Whole>
-inline std::size_t ConvertJisPairs(const unsigned char* s, unsigned char* d, Whole whole) {
-    std::size_t n = 0;
-    while (Readable(s + 2 * n)) {
-        const unsigned char* at = s + 2 * n;
-        unsigned count = JisPairsToSjis(at, d + 2 * n, [&] { return whole(at); });
+        const auto store = [&] { return whole(at); };
+        unsigned count = ToJis ? SjisPairsToJis(at, d + 2 * n, store) : JisPairsToSjis(at, d + 2 * n, store);
         if (count < 8) return n + count;
         n += 8;
     }
@@ -560,7 +549,7 @@ inline void SjisMixedLines(const unsigned char*& src, unsigned char*& dst, bool&
             while (clean.Before(s + 3 * kBlock) && SjisLineBlock(s, d)) {
             }
         } else if (ascii == 0 && pairs == 8) {
-            std::size_t more = ConvertSjisPairs(s, d, [&clean](const unsigned char* at) { return clean.Before(at + 2 * kBlock); });
+            std::size_t more = ConvertPairs<true>(s, d, [&clean](const unsigned char* at) { return clean.Before(at + 2 * kBlock); });
             s += 2 * more;
             d += 2 * more;
         }

@@ -86,7 +86,7 @@ unsigned char* SjisToJis(const unsigned char* src, unsigned char* d) {
             kana = false;
             // The ordinary pairs go in bulk; a pair the bulk step leaves (a trail byte out of range,
             // the user-defined area) goes alone.
-            std::size_t pairs = zc::bulk::ConvertSjisPairs(s, d, whole);
+            std::size_t pairs = zc::bulk::ConvertPairs<true>(s, d, whole);
             if (pairs) {
                 s += 2 * pairs;
                 d += 2 * pairs;
@@ -134,7 +134,7 @@ unsigned char* JisToSjis(const unsigned char* src, unsigned char* d) {
     };
     for (;;) {
         if (kanji) {
-            std::size_t pairs = zc::bulk::ConvertJisPairs(s, d, whole);
+            std::size_t pairs = zc::bulk::ConvertPairs<false>(s, d, whole);
             s += 2 * pairs;
             d += 2 * pairs;
         } else if (!kana) {
