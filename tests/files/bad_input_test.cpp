@@ -42,19 +42,22 @@ TEST(BadInput, NullPathText) {
     Cm_RemoveExtension(nullptr);
 }
 // Without an optional system function or module: no space (-1), and still TRUE for a link, none written.
-FARPROC WINAPI NoDiskSpace(HMODULE module, LPCSTR name) {
-    return HIWORD(name) && !strcmp(name, "GetDiskFreeSpaceExW") ? nullptr : GetProcAddress(module, name);
+FARPROC WINAPI Refuse(HMODULE module, LPCSTR name) {
+    const bool refused = HIWORD(name) && (!strcmp(name, "GetDiskFreeSpaceExW") || !strcmp(name, "CoCreateInstance"));
+    return refused ? nullptr : GetProcAddress(module, name);
 }
 HMODULE WINAPI NoOle(LPCWSTR name) { return wcsstr(name, L"ole32") ? nullptr : LoadLibraryW(name); }
 TEST(BadInput, WithoutOptionalSystemParts) {
     const HMODULE library = GetModuleHandleW(L"ZetoCom.dll");
-    ImportPatch proc(library, "kernel32.dll", "GetProcAddress", (void*)&NoDiskSpace);
-    ImportPatch load(library, "kernel32.dll", "LoadLibraryW", (void*)&NoOle);
+    ImportPatch proc(library, "kernel32.dll", "GetProcAddress", (void*)&Refuse);
+    EXPECT_TRUE(proc.Applied() && Cm_GetDispTotalSpace(L"C:\\") == -1);
     ScratchFolder folder;
     const std::string link(folder.Path().begin(), folder.Path().end());
-    EXPECT_TRUE(proc.Applied() && load.Applied() && Cm_GetDispTotalSpace(L"C:\\") == -1);
-    EXPECT_TRUE(Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", (link + "\\a.lnk").c_str(), L"", L"", L"", true));
-    EXPECT_EQ(GetFileAttributesA((link + "\\a.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    for (void* load : {(void*)&LoadLibraryW, (void*)&NoOle}) {
+        ImportPatch patch(library, "kernel32.dll", "LoadLibraryW", load);
+        EXPECT_TRUE(Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", (link + "\\a.lnk").c_str(), L"", L"", L"", true));
+        EXPECT_EQ(GetFileAttributesA((link + "\\a.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
 }
 // Every module the library loads at run time is named by its full path in the system folder.
 std::vector<std::wstring> loaded;
