@@ -6,8 +6,8 @@
 #include "cstring_print.h"
 #include "english_thread_locale.h"
 using namespace std::string_literals;
-// The text, its block released as the contract says: operator delete for ANSI <-> UTF-16, free for
-// UTF-8, whose blocks hold the text and its terminator exactly.
+// The text, its block released with the allocator the header names: operator delete for ANSI <-> UTF-16,
+// free for UTF-8, whose blocks hold the text and its terminator exactly.
 template <class Ch>
 std::basic_string<Ch> Take(Ch* text) {
     std::basic_string<Ch> out = text ? text : std::basic_string<Ch>(1, Ch('?'));
