@@ -3,16 +3,15 @@
 // it (both Windows builds), 64-bit words and single pairs elsewhere or when ZC_KANJI_NO_SSE2 is
 // defined (the fuzzers build both).
 //
-// The texts are zero-terminated, so a block may start before the terminator and end after it. A
-// block is read only when it lies within one 4 KB page, which the terminator's page holds, so the
-// read cannot fault; the bytes past the terminator are never used, because the terminator stops
-// every scan before them. Reads of such blocks are exempt from AddressSanitizer for that reason.
+// The texts are zero-terminated, so a block may start before the terminator and end after it: it is
+// read as block_reads.h says, and the terminator stops every scan before the bytes past it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
+#include "block_reads.h"
 #include "kanji_pairs.h"
 
 #if !defined(ZC_KANJI_NO_SSE2) && (defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2))
@@ -20,20 +19,9 @@
 #include <emmintrin.h>
 #endif
 
-#if defined(__GNUC__) || defined(__clang__)
-#define ZC_BLOCK_READ __attribute__((no_sanitize_address))
-#else
-#define ZC_BLOCK_READ
-#endif
-
 namespace zc::bulk {
 
 constexpr std::size_t kBlock = 16;
-
-// Whether the sixteen bytes at p lie within one page.
-inline bool Readable(const unsigned char* p) {
-    return (reinterpret_cast<std::uintptr_t>(p) & 4095) <= 4096 - kBlock;
-}
 
 inline unsigned LowestBit(unsigned mask) { return static_cast<unsigned>(__builtin_ctz(mask)); }
 
@@ -80,7 +68,7 @@ inline unsigned SjisStops(const unsigned char* p) {
 inline unsigned JisStops(const unsigned char* p) {
     __m128i v = Load(p);
     __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_setzero_si128()),
-                                _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x1B)), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+                                _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(kanji::kEsc)), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
     return static_cast<unsigned>(_mm_movemask_epi8(stop));
 }
 
@@ -92,7 +80,7 @@ inline unsigned Returns(const unsigned char* p) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8('\r'))));
 }
 inline unsigned Escapes(const unsigned char* p) {
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8(0x1B))));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), _mm_set1_epi8(kanji::kEsc))));
 }
 inline unsigned Highs(const unsigned char* p) { return static_cast<unsigned>(_mm_movemask_epi8(Load(p))); }
 
@@ -375,16 +363,12 @@ inline bool CopySjisLines(const unsigned char*& src, unsigned char*& dst, Unterm
     return stopped;
 }
 
-// Stores the block at s to d with a CR before every LF that does not follow a CR (cr: whether the
-// byte before the block is a CR), when neither this block nor the next holds an escape. For each
-// such LF the rest of the block is stored again one byte further on, twice: from the byte before
-// the LF with CR LF put in front, and from the LF itself (a lone CR byte store among the block
-// stores would stall them). Up to two LFs go without a branch. The stores reach at most sixteen
-// bytes past the output, which the plain bytes of the next block write over. The 48 bytes at s
-// must hold no terminator, and the byte before s must be readable.
-inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr) {
-    if (Escapes(s) | Escapes(s + kBlock)) return false;
-    unsigned lines = LineEnds(s) & ~((Returns(s) << 1) | cr);
+// Stores the block at s to d with CR LF in place of each LF that lines marks (bit i for byte i):
+// for each, the rest of the block is stored again one byte further on, twice, from the byte before
+// the LF with CR LF put in front and from the LF itself (a lone CR byte store among the block
+// stores would stall them). Up to two LFs go without a branch. Returns how many CRs it added; the
+// stores reach sixteen bytes past the last byte kept, and read from the byte before s.
+inline std::size_t StoreWithCrLf(unsigned char* d, const unsigned char* s, unsigned lines) {
     std::memcpy(d, s, kBlock);
     unsigned second = lines & (lines - 1), rest = second & (second - 1);
     unsigned k1 = LowestBit(lines | 0x10000), k2 = LowestBit(second | 0x10000);
@@ -405,6 +389,16 @@ inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr
         StoreWithFirst(d + k + added, s + k - 1, kCrLf);
         std::memcpy(d + k + added + 1, s + k, kBlock);
     }
+    return added;
+}
+
+// Stores the block at s to d with a CR before every LF that does not follow a CR (cr: whether the
+// byte before the block is a CR), when neither this block nor the next holds an escape. The stores
+// reach at most sixteen bytes past the output, which the plain bytes of the next block write over.
+// The 48 bytes at s must hold no terminator, and the byte before s must be readable.
+inline bool JisLineBlock(const unsigned char*& s, unsigned char*& d, unsigned cr) {
+    if (Escapes(s) | Escapes(s + kBlock)) return false;
+    std::size_t added = StoreWithCrLf(d, s, LineEnds(s) & ~((Returns(s) << 1) | cr));
     s += kBlock;
     d += kBlock + added;
     return true;
@@ -443,7 +437,7 @@ inline bool CopyJisLines(const unsigned char* src, const unsigned char*& from, u
         *d++ = '\n';
         ++s;
     }
-    while (!stopped && Readable(s)) {
+    while (!stopped && WithinPage(s)) {
         unsigned stops = JisStops(s);
         unsigned lineEnds = LineEnds(s);
         if (stops != lineEnds) break;
@@ -471,7 +465,7 @@ inline bool CopyJisLines(const unsigned char* src, const unsigned char*& from, u
 template <unsigned (*Stops)(const unsigned char*)>
 inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
     std::size_t n = 0;
-    while (Readable(s + n)) {
+    while (WithinPage(s + n)) {
         unsigned stops = Stops(s + n);
         if (stops) {
             unsigned last = LowestBit(stops);
@@ -491,7 +485,7 @@ inline std::size_t CopyRun(const unsigned char* s, unsigned char* d) {
 template <bool ToJis, class Whole>
 inline std::size_t ConvertPairs(const unsigned char* s, unsigned char* d, Whole whole) {
     std::size_t n = 0;
-    while (Readable(s + 2 * n)) {
+    while (WithinPage(s + 2 * n)) {
         const unsigned char* at = s + 2 * n;
         const auto store = [&] { return whole(at); };
         unsigned count = ToJis ? SjisPairsToJis(at, d + 2 * n, store) : JisPairsToSjis(at, d + 2 * n, store);

@@ -12,17 +12,10 @@ using zc::sjis::IsLead;
 
 using zc::kanji::IsJisByte;
 using zc::kanji::JisPairToSjis;
+using zc::kanji::kEsc;
+using zc::kanji::PutEscape;
 using zc::kanji::PutPair;
 using zc::kanji::SjisPairToJis;
-
-constexpr unsigned char kEsc = 0x1B;
-
-inline unsigned char* PutEscape(unsigned char* d, unsigned char a, unsigned char b) {
-    d[0] = kEsc;
-    d[1] = a;
-    d[2] = b;
-    return d + 3;
-}
 
 }  // namespace
 

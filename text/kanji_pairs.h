@@ -1,4 +1,5 @@
-// The arithmetic of one double-byte character between Shift_JIS and JIS X 0208.
+// The arithmetic of one double-byte character between Shift_JIS and JIS X 0208, and the escape
+// sequences that switch JIS text between its character sets.
 #pragma once
 
 namespace zc::kanji {
@@ -34,6 +35,16 @@ inline unsigned char* PutPair(unsigned char* d, unsigned code) {
     d[0] = static_cast<unsigned char>(code >> 8);
     d[1] = static_cast<unsigned char>(code);
     return d + 2;
+}
+
+constexpr unsigned char kEsc = 0x1B;
+
+// Writes ESC a b: "$B" for JIS X 0208, "(B" for ASCII, "(I" for half-width katakana.
+inline unsigned char* PutEscape(unsigned char* d, unsigned char a, unsigned char b) {
+    d[0] = kEsc;
+    d[1] = a;
+    d[2] = b;
+    return d + 3;
 }
 
 }  // namespace zc::kanji

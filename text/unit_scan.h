@@ -5,7 +5,8 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+
+#include "block_reads.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -32,16 +33,10 @@ inline __m128i Same(__m128i units, __m128i wanted) {
 
 inline __m128i Load(const void* at) { return _mm_loadu_si128(static_cast<const __m128i*>(at)); }
 
-// The sixteen bytes at `at`, some of them past the end of the line: read only when they lie within
-// one 4 KB page, where the read cannot fault; the units past the end are never used.
-#if defined(__GNUC__) || defined(__clang__)
-__attribute__((no_sanitize_address))
-#endif
-inline __m128i LoadPastEnd(const void* at) {
+// The sixteen bytes at `at`, some of them past the end of the line (see block_reads.h).
+ZC_BLOCK_READ inline __m128i LoadPastEnd(const void* at) {
     return _mm_loadu_si128(static_cast<const __m128i*>(at));
 }
-
-inline bool WithinPage(const void* at) { return (reinterpret_cast<std::uintptr_t>(at) & 4095) <= 4096 - 16; }
 #endif
 
 // Units a copying scan may store past the end of the line's text: a block's room for the rest of

@@ -16,21 +16,23 @@ TEST(BadInput, DiskSpaceOfPathsAtTheLimit) {
         EXPECT_GE(Cm_GetDispFreeSpace(path.c_str()), 0) << path.size();
     }
 }
+std::string Ansi(const std::wstring& wide);  // files_test.cpp
+const wchar_t* const kTarget = L"C:\\windows\\notepad.exe";
 // Always TRUE; a link is written only with a target and a link path that fits, null texts as empty.
 TEST(BadInput, LinkFileArguments) {
     ScratchFolder folder;
-    const std::string base(folder.Path().begin(), folder.Path().end());
+    const std::string base = Ansi(folder.Path());
     const struct { LPCWSTR target; std::string link; bool written; } rows[] = {
-        {L"C:\\windows\\notepad.exe", base + "\\plain.lnk", true},
-        {L"C:\\windows\\notepad.exe", base + "\\" + std::string(300, 'a') + ".lnk", false},
-        {L"C:\\windows\\notepad.exe", base + "\\" + std::string(40000, 'a') + ".lnk", false},
+        {kTarget, base + "\\plain.lnk", true},
+        {kTarget, base + "\\" + std::string(300, 'a') + ".lnk", false},
+        {kTarget, base + "\\" + std::string(40000, 'a') + ".lnk", false},
         {nullptr, base + "\\notarget.lnk", false},
     };
     for (const auto& row : rows) {
         EXPECT_TRUE(Cm_CreateLinkFile(row.target, row.link.c_str(), nullptr, nullptr, nullptr, false)) << row.link.size();
         EXPECT_EQ(GetFileAttributesA(row.link.c_str()) != INVALID_FILE_ATTRIBUTES, row.written) << row.link.size();
     }
-    EXPECT_TRUE(Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", nullptr, L"", L"", L"", true));
+    EXPECT_TRUE(Cm_CreateLinkFile(kTarget, nullptr, L"", L"", L"", true));
 }
 // A null path is no path, across the family.
 TEST(BadInput, NullPathText) {
@@ -52,11 +54,11 @@ TEST(BadInput, WithoutOptionalSystemParts) {
     ImportPatch proc(library, "kernel32.dll", "GetProcAddress", (void*)&Refuse);
     EXPECT_TRUE(proc.Applied() && Cm_GetDispTotalSpace(L"C:\\") == -1);
     ScratchFolder folder;
-    const std::string link(folder.Path().begin(), folder.Path().end());
+    const std::string link = Ansi(folder / L"a.lnk");
     for (void* load : {(void*)&LoadLibraryW, (void*)&NoOle}) {
         ImportPatch patch(library, "kernel32.dll", "LoadLibraryW", load);
-        EXPECT_TRUE(Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", (link + "\\a.lnk").c_str(), L"", L"", L"", true));
-        EXPECT_EQ(GetFileAttributesA((link + "\\a.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_TRUE(Cm_CreateLinkFile(kTarget, link.c_str(), L"", L"", L"", true));
+        EXPECT_EQ(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES);
     }
 }
 // Every module the library loads at run time is named by its full path in the system folder.
@@ -66,10 +68,9 @@ TEST(BadInput, SystemModulesComeFromTheSystemFolder) {
     ImportPatch patch(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "LoadLibraryW", (void*)&WatchedLoad);
     ASSERT_TRUE(patch.Applied());
     ScratchFolder folder;
-    const std::string link(folder.Path().begin(), folder.Path().end());
     Cm_GetProcessUsedMemory(nullptr);
     COsInfo().GetKind();
-    Cm_CreateLinkFile(L"C:\\windows\\notepad.exe", (link + "\\a.lnk").c_str(), L"", L"", L"", true);
+    Cm_CreateLinkFile(kTarget, Ansi(folder / L"a.lnk").c_str(), L"", L"", L"", true);
     HWND window = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     Cm_SetXpStyleTab(window);
     Cm_CreateSmoothly(window, FALSE);
