@@ -4,6 +4,8 @@
 #include <iterator>
 #include <random>
 
+#include "sjis_bytes.h"
+
 namespace bench {
 
 std::string MixedSjis(std::size_t bytes, bool withKana) {
@@ -39,17 +41,11 @@ std::string CsvRecords(std::size_t bytes) {
     return text;
 }
 
-}  // namespace bench
-
-namespace bench {
-
 namespace {
-
-bool Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // The length of the character at text[i].
 std::size_t CharLength(const std::string& text, std::size_t i) {
-    return Lead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    return zc::sjis::IsLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
 }  // namespace

@@ -46,14 +46,15 @@ double Rate(std::size_t bytes, const std::function<void()>& prepare, const std::
 
 double Rate(std::size_t bytes, const std::function<void()>& pass) { return Rate(bytes, [] {}, pass); }
 
-// An output buffer whose pages are touched once before the timing (the worst-case sizes are far
-// larger than what is written, so only the first megabytes are).
+// An output buffer of a worst-case size, far larger than what is written. Its pages are first
+// touched by the first of the passes, so the best pass does not pay for them.
 struct Buffer {
-    explicit Buffer(std::size_t size) : bytes(static_cast<unsigned char*>(std::malloc(size))), size(size) {}
+    explicit Buffer(std::size_t size) : bytes(static_cast<unsigned char*>(std::malloc(size))) {}
     ~Buffer() { std::free(bytes); }
+    Buffer(const Buffer&) = delete;
+    Buffer& operator=(const Buffer&) = delete;
     char* chars() { return reinterpret_cast<char*>(bytes); }
     unsigned char* bytes;
-    std::size_t size;
 };
 
 double MemcpyRate(const std::string& text) {

@@ -29,7 +29,8 @@ TEST(BadInput, LinkFileArguments) {
         {nullptr, base + "\\notarget.lnk", false},
     };
     for (const auto& row : rows) {
-        EXPECT_TRUE(Cm_CreateLinkFile(row.target, row.link.c_str(), nullptr, nullptr, nullptr, false)) << row.link.size();
+        const bool done = Cm_CreateLinkFile(row.target, row.link.c_str(), nullptr, nullptr, nullptr, false);
+        EXPECT_TRUE(done) << row.link.size();
         EXPECT_EQ(GetFileAttributesA(row.link.c_str()) != INVALID_FILE_ATTRIBUTES, row.written) << row.link.size();
     }
     EXPECT_TRUE(Cm_CreateLinkFile(kTarget, nullptr, L"", L"", L"", true));

@@ -98,14 +98,12 @@ TEST(Administrators, DenyOnlyInARestrictedChild) {
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &own));
     ASSERT_TRUE(CreateRestrictedToken(own, 0, 1, &disable, 0, nullptr, 0, nullptr, &restricted));
     std::wstring command = L"child --gtest_filter=Administrators.DenyOnlyInARestrictedChild";
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
     STARTUPINFOW start = {};
     start.cb = sizeof start;
     PROCESS_INFORMATION child = {};
     SetEnvironmentVariableW(L"ZC_DENY_ONLY", L"1");
-    ASSERT_TRUE(CreateProcessAsUserW(restricted, self, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
-                                     &child));
+    ASSERT_TRUE(CreateProcessAsUserW(restricted, ProgramPath().c_str(), &command[0], nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &start, &child));
     SetEnvironmentVariableW(L"ZC_DENY_ONLY", nullptr);
     WaitForSingleObject(child.hProcess, 60000);
     GetExitCodeProcess(child.hProcess, &code);

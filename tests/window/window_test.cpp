@@ -2,6 +2,7 @@
 #include <ZetoCom.h>
 #include <gtest/gtest.h>
 #include "import_patch.h"
+#include "program_path.h"
 using Alphas = std::vector<int>;
 static struct { HWND window; Alphas alphas; DWORD step; } g;  // the faded window and what its fade showed
 // The alpha the system holds for the window; -1 unless the window is layered with a plain alpha.
@@ -64,9 +65,7 @@ TEST(RunAsStart, AsksForAnElevatedCopyWithOnlyRunasUnlessItIsThatCopy) {
     ImportPatch line(GetModuleHandleW(L"ZetoCom.dll"), "kernel32.dll", "GetCommandLineW", (void*)&GivenCommandLine);
     ImportPatch shell(GetModuleHandleW(L"ZetoCom.dll"), "shell32.dll", "ShellExecuteW", (void*)&AnswerShell);
     ASSERT_TRUE(line.Applied() && shell.Applied());
-    wchar_t path[MAX_PATH];
-    const std::wstring request = L"runas|" + std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH)) +
-                                 L"|runas|" + std::to_wstring(SW_SHOWNORMAL);
+    const std::wstring request = L"runas|" + ProgramPath() + L"|runas|" + std::to_wstring(SW_SHOWNORMAL);
     const struct { const wchar_t* line; INT_PTR answer; int started; bool asked; } rows[] = {
         {L"a runas", 33, 0, false}, {L"\"C:\\b c\\a.exe\" runas more", 33, 0, false}, {L"a \"runas\"", 33, 0, false},
         {L"a RunAs", 33, 1, true}, {L"a /open f.txt runas", 33, 1, true}, {L"a", 33, 1, true}, {L"a", 32, 0, true},
