@@ -4,6 +4,7 @@ BUILD_WIN="$ROOT/build/windows"      # x86_64
 BUILD_WIN32="$ROOT/build/win32"      # i686, the product
 BUILD_NATIVE="$ROOT/build/native"
 JOBS=$(nproc 2>/dev/null || echo 2)
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
 
 PACKAGES="cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64 wine wine64
           wine32:i386 googletest locales libicu-dev libcsv-dev"
@@ -15,13 +16,11 @@ install_missing() {
   done
   if [ -n "$missing" ]; then
     echo "installing:$missing"
-    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
     dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing >/dev/null
   fi
   if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
-    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
     $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
     $SUDO locale-gen >/dev/null
