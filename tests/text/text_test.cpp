@@ -46,6 +46,17 @@ TEST(Kanji, ConversionRowsInTheirDirections) {
         if (row.way != '>') { EXPECT_EQ(Conv(Cm_JisToSJis, row.jis), row.sjis) << testing::PrintToString(row.jis); }
     }
 }
+// Text long enough for the block steps: lines of ASCII, pairs and katakana of every length modulo
+// a block come back unchanged through JIS.
+TEST(Kanji, LongTextRoundTripsThroughJis) {
+    std::string sjis;
+    for (int i = 0; i < 96; ++i) {
+        sjis += std::string(i % 37, char('a' + i % 26));
+        for (int k = 0; k < i % 19; ++k) sjis += k % 2 ? "\x88\x9F" : "\x82\xA0";
+        sjis += std::string(i % 3, '\xB1') + "\r\n";
+    }
+    EXPECT_EQ(Conv(Cm_JisToSJis, Conv(Cm_SJisToJis, sjis)), sjis);
+}
 TEST(NumberText, IntegersSizesAndReals) {
     const struct { std::int64_t value; const char *comma, *size; } rows[] = {{0, "0", "0 Byte"}, {-5, "-5", "-5 Byte"},
         {1023, "1,023", "1,023 Byte"}, {1024, "1,024", "1.00 KB"}, {1050, "1,050", "1.02 KB"},  // 1.0254
